@@ -1,0 +1,37 @@
+#pragma once
+#include "platform/types.h"
+
+// A read cursor over received bytes. Every read is bounds-checked: a read that would pass
+// the end throws CInBinaryStringException with the position it stopped at, and bytes that
+// a partial read consumed stay consumed.
+class CInBinaryString {
+public:
+    CInBinaryString() = default;
+    explicit CInBinaryString(CByteArray bytes) : m_bytes(std::move(bytes)) {}
+    virtual ~CInBinaryString() = default;
+
+    BYTE ReadByte();
+    WORD ReadWord();
+    DWORD ReadDWord();
+    // nMode -1, -2, -4: a one-, two- or four-byte count comes first; any other value is
+    // itself the count (so 0 reads nothing).
+    CString ReadString(int nMode);
+    void ReadBytes(CByteArray& out, int nMode);
+    // Reads one byte and compares it with the sum of every byte before it.
+    bool VerifyChecksum();
+
+    bool IsExhausted() const { return static_cast<size_t>(m_nPos) >= m_bytes.size(); }
+    size_t GetRemaining() const;
+    const CByteArray& GetBytes() const { return m_bytes; }
+    CByteArray& GetBytes() { return m_bytes; }
+
+    int m_nPos = 0;
+
+private:
+    long long ReadCount(int nMode);
+    // Hands out up to nCount bytes from the cursor; throws after taking what there was.
+    template <typename Sink>
+    void ReadRun(long long nCount, Sink&& sink);
+
+    CByteArray m_bytes;
+};

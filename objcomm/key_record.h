@@ -1,0 +1,32 @@
+#pragma once
+#include <array>
+
+#include "objcomm/in_binary_string.h"
+#include "objcomm/out_binary_string.h"
+#include "objcomm/rc_ptr.h"
+#include "platform/types.h"
+
+// One set of key attributes, one slot per attribute tag. Slots are kept, written and
+// described in a fixed member order (Check first, Number last), not in arrival order.
+class CKeyRecord {
+public:
+    // Replaces the attribute's value; false, changing nothing, for a tag with no slot.
+    bool SetField(int nTag, const CByteArray& value);
+    // Reads one tagged item (tag, two-byte length, value) and stores it. The value is
+    // consumed even when the tag is bad; a bad tag then throws CPassThruParseError.
+    // Returns the item's size on the wire.
+    size_t ReadItem(CInBinaryString& reader);
+    void AppendTo(COutBinaryString& out, int nPrefix) const;
+    void DescribeTo(CStringArray& list) const;
+    int GetPresentCount() const;
+
+private:
+    static constexpr size_t kSlotCount = 12;
+
+    // Key Encrypted holds bytes, every other attribute text; the slot of Key Encrypted in
+    // m_texts stays empty.
+    std::array<CRCPtr<CString>, kSlotCount> m_texts;
+    CRCPtr<CByteArray> m_encrypted;
+
+    bool IsPresent(size_t nSlot) const;
+};

@@ -1,0 +1,49 @@
+#include "objcomm/key_request_response.h"
+
+#include "objcomm/describe.h"
+#include "objcomm/hex.h"
+#include "objcomm/key_tags.h"
+#include "platform/format.h"
+
+CRspKeyRequest::CRspKeyRequest(CInBinaryString& payload, DWORD dwContext)
+    : CServerResponse(1, dwContext) {
+    while (!payload.IsExhausted()) {
+        CRCPtr<CKeyField> field(new CKeyField);
+        field->m_nTag = payload.ReadByte();
+        if (field->m_nTag == KEY_TAG_ENCRYPTED) {
+            field->m_bText = 0;
+            payload.ReadBytes(field->m_arrBytes, -2);
+        } else {
+            field->m_strText = payload.ReadString(-2);
+        }
+        m_arrFields.push_back(field);
+    }
+}
+
+CStringArray& CRspKeyRequest::Describe() {
+    BeginDescribe(m_arrDescribe, "Key Request Response");
+    if (!m_arrSuppliedValue.empty()) {
+        AddPair(m_arrDescribe, "Supplied Value", FormatHexSpaced(m_arrSuppliedValue));
+    }
+    for (const CRCPtr<CKeyField>& field : m_arrFields) {
+        AddPair(m_arrDescribe, "Field Type", FormatText("%u", field->m_nTag));
+        AddPair(m_arrDescribe, "Field Value",
+                field->m_bText ? field->m_strText : FormatHexSpaced(field->m_arrBytes));
+    }
+    return m_arrDescribe;
+}
+
+COutBinaryString CRspKeyRequest::GetData() {
+    COutBinaryString out;
+    out.AppendBytes(m_arrSuppliedValue);
+    out.SetPrefix(-2);
+    for (const CRCPtr<CKeyField>& field : m_arrFields) {
+        out.AppendByte(field->m_nTag);
+        if (field->m_bText) {
+            out.AppendString(field->m_strText);
+        } else {
+            out.AppendBytes(field->m_arrBytes);
+        }
+    }
+    return out;
+}

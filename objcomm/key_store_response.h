@@ -1,0 +1,15 @@
+#pragma once
+#include "objcomm/key_record.h"
+#include "objcomm/server_response.h"
+
+// The attributes of one stored key. Expected in the short form, accepted in either.
+class CRspKeyStore : public CServerResponse {
+public:
+    CRspKeyStore(CInBinaryString& payload, DWORD dwContext);
+
+    bool HasHeader() override { return false; }
+    CStringArray& Describe() override;
+    COutBinaryString GetData() override;
+
+    CKeyRecord m_record;
+};

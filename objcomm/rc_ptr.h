@@ -1,0 +1,55 @@
+#pragma once
+#include <cstdint>
+#include <mutex>
+
+// Reference-counted pointer. Every instance has a control block, even when it holds no
+// object; copies share the block. The count changes only under the block's lock, so copies
+// may be made and dropped on different threads; the object itself is not guarded.
+template <typename T>
+class CRCPtr {
+public:
+    explicit CRCPtr(T* pObject = nullptr) : m_pBlock(new CBlock(pObject)) {}
+    CRCPtr(const CRCPtr& other) : m_pBlock(other.m_pBlock) { m_pBlock->AddRef(); }
+    CRCPtr& operator=(const CRCPtr& other) {
+        if (other.m_pBlock != m_pBlock) {
+            other.m_pBlock->AddRef();
+            Release();
+            m_pBlock = other.m_pBlock;
+        }
+        return *this;
+    }
+    ~CRCPtr() { Release(); }
+
+    T* operator->() const { return m_pBlock->m_pObject; }
+    T& operator*() const { return *m_pBlock->m_pObject; }
+    T* Get() const { return m_pBlock->m_pObject; }
+    bool IsNull() const { return m_pBlock->m_pObject == nullptr; }
+
+private:
+    struct CBlock {
+        explicit CBlock(T* pObject) : m_pObject(pObject) {}
+
+        T* m_pObject;
+        std::uint32_t m_nCount = 1;
+        std::mutex m_lock;
+
+        void AddRef() {
+            std::lock_guard<std::mutex> guard(m_lock);
+            ++m_nCount;
+        }
+        // True when this was the last reference.
+        bool DropRef() {
+            std::lock_guard<std::mutex> guard(m_lock);
+            return --m_nCount == 0;
+        }
+    };
+
+    void Release() {
+        if (m_pBlock->DropRef()) {
+            delete m_pBlock->m_pObject;
+            delete m_pBlock;
+        }
+    }
+
+    CBlock* m_pBlock;
+};
