@@ -17,6 +17,11 @@ public:
     virtual ~CObjCommResponse() = default;
     virtual COutBinaryString GetData() { return COutBinaryString(); }
 
+    // Describe lists are label/value pairs, except in the few classes that put a lone text
+    // (an action or a mode) where a label would stand. Those name the indexes of such texts
+    // in the list Describe last built, so that tools can lay the list out.
+    virtual CArray<int> GetLoneEntries() { return {}; }
+
     // Checks and decodes one whole frame. *pdwTag receives the exchange tag of a
     // pass-through frame, 0 for any other. Throws the CPassThruFormatError family.
     static CObjCommResponse* Create(CInBinaryString& frame, DWORD* pdwTag, DWORD dwContext);

@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+
+#include "objcomm/errors.h"
+#include "objcomm/hex.h"
+#include "objcomm/in_binary_string.h"
+#include "objcomm/out_binary_string.h"
+#include "tests/support/frames.h"
+
+using station_test::Hex;
+using station_test::HexOf;
+
+namespace {
+
+struct PrefixCase {
+    int nMode;
+    const char* pszExpected;  // "AB" with that mode's length prefix
+};
+
+class OutPrefixTest : public testing::TestWithParam<PrefixCase> {};
+
+TEST_P(OutPrefixTest, StringAndBytesCarryTheModesLength) {
+    COutBinaryString text, bytes;
+    text.SetPrefix(GetParam().nMode).AppendString("AB");
+    bytes.SetPrefix(GetParam().nMode).AppendBytes({'A', 'B'});
+    EXPECT_EQ(HexOf(text.GetBytes()), GetParam().pszExpected);
+    EXPECT_EQ(bytes.GetBytes(), text.GetBytes());
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, OutPrefixTest,
+                         testing::Values(PrefixCase{-1, "024142"}, PrefixCase{-2, "00024142"},
+                                         PrefixCase{-4, "000000024142"}, PrefixCase{0, "4142"},
+                                         PrefixCase{5, "4142"}));
+
+TEST(OutBinaryString, WritesNumbersBigEndianAndSumsAllBytes) {
+    COutBinaryString out;
+    out.AppendByte(0x01).AppendWord(0x0203).AppendDWord(0x04050607).AppendChecksum();
+    EXPECT_EQ(HexOf(out.GetBytes()), "010203040506071C");
+}
+
+TEST(OutBinaryString, PrefixTakesOnlyTheLowBitsOfTheCount) {
+    COutBinaryString out;
+    out.SetPrefix(-1).AppendString(CString(257, 'x'));
+    EXPECT_EQ(out.GetBytes()[0], 0x01);
+    EXPECT_EQ(out.GetSize(), 258u);
+}
+
+TEST(OutBinaryString, EmptyStringInWordModeIsTwoZeroBytes) {
+    COutBinaryString out;
+    out.SetPrefix(-2).AppendString("");
+    EXPECT_EQ(HexOf(out.GetBytes()), "0000");
+}
+
+TEST(OutBinaryString, ClearResetsPrefixMode) {
+    COutBinaryString out;
+    out.SetPrefix(-2).AppendByte(1);
+    out.Clear();
+    out.AppendString("A");
+    EXPECT_EQ(HexOf(out.GetBytes()), "41");
+}
+
+TEST(OutBinaryString, ChecksumWrapsModulo256) {
+    COutBinaryString out;
+    out.AppendByte(0xFF).AppendByte(0x02).AppendChecksum();
+    EXPECT_EQ(out.GetBytes().back(), 0x01);
+}
+
+TEST(InBinaryString, ReadsBigEndianNumbers) {
+    CInBinaryString in(Hex("12 34 12 34 56 78"));
+    EXPECT_EQ(in.ReadWord(), 0x1234);
+    EXPECT_EQ(in.ReadDWord(), 0x12345678u);
+    EXPECT_TRUE(in.IsExhausted());
+}
+
+TEST(InBinaryString, ReadPastEndThrowsWithPositionAndKeepsIt) {
+    CInBinaryString in(Hex("01"));
+    in.ReadByte();
+    try {
+        in.ReadByte();
+        FAIL() << "no exception";
+    } catch (const CInBinaryStringException& e) {
+        EXPECT_EQ(e.m_nPos, 1);
+    }
+    EXPECT_EQ(in.m_nPos, 1);
+}
+
+TEST(InBinaryString, PartialWordStaysConsumed) {
+    CInBinaryString in(Hex("AA BB"));
+    in.ReadByte();
+    EXPECT_THROW(in.ReadWord(), CInBinaryStringException);
+    EXPECT_EQ(in.m_nPos, 2);
+}
+
+struct ReadCase {
+    const char* pszBytes;
+    int nMode;
+    const char* pszValue;
+    int nEndPos;
+};
+
+class ReadFieldTest : public testing::TestWithParam<ReadCase> {};
+
+TEST_P(ReadFieldTest, StringAndBytesReadTheSameField) {
+    const ReadCase& c = GetParam();
+    CInBinaryString forText(Hex(c.pszBytes)), forBytes(Hex(c.pszBytes));
+    const CString text = forText.ReadString(c.nMode);
+    CByteArray bytes{0xEE};
+    forBytes.ReadBytes(bytes, c.nMode);
+    EXPECT_EQ(HexOf(CByteArray(text.begin(), text.end())), c.pszValue);
+    EXPECT_EQ(HexOf(bytes), c.pszValue);
+    EXPECT_EQ(forText.m_nPos, c.nEndPos);
+    EXPECT_EQ(forBytes.m_nPos, c.nEndPos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, ReadFieldTest,
+    testing::Values(ReadCase{"03 41 42 43", -1, "414243", 4}, ReadCase{"00 00", -2, "", 2},
+                    ReadCase{"00 00 00 01 7F", -4, "7F", 5},
+                    ReadCase{"41 42 43 44 45 46", 5, "4142434445", 5},
+                    ReadCase{"41", 0, "", 0}, ReadCase{"41", -3, "", 0}));
+
+TEST(InBinaryString, CutFieldThrowsAtEndAndKeepsWhatWasRead) {
+    CInBinaryString in(Hex("05 41 42"));
+    CByteArray out;
+    try {
+        in.ReadBytes(out, -1);
+        FAIL() << "no exception";
+    } catch (const CInBinaryStringException& e) {
+        EXPECT_EQ(e.m_nPos, 3);
+    }
+    EXPECT_EQ(HexOf(out), "4142");
+}
+
+TEST(InBinaryString, HugeLengthClaimFailsWithoutAllocatingIt) {
+    CInBinaryString in(Hex("FF FF FF FF 01 02"));
+    CByteArray out;
+    EXPECT_THROW(in.ReadBytes(out, -4), CInBinaryStringException);
+    EXPECT_LE(out.capacity(), 16u);
+    EXPECT_EQ(in.m_nPos, 6);
+}
+
+TEST(InBinaryString, VerifyChecksumComparesSumOfBytesBefore) {
+    CInBinaryString good(Hex("01 02 03 06")), bad(Hex("01 02 03 07"));
+    good.m_nPos = bad.m_nPos = 3;
+    EXPECT_TRUE(good.VerifyChecksum());
+    EXPECT_FALSE(bad.VerifyChecksum());
+    EXPECT_EQ(good.m_nPos, 4);
+    EXPECT_EQ(bad.m_nPos, 4);
+    EXPECT_THROW(good.VerifyChecksum(), CInBinaryStringException);
+}
+
+TEST(Hex, FormatsSpacedLowercaseAndPackedUppercase) {
+    EXPECT_EQ(FormatHexSpaced(Hex("0A FF 10")), "0a ff 10");
+    EXPECT_EQ(FormatHexSpaced(Hex("0A")), "0a");
+    EXPECT_EQ(FormatHexSpaced(CByteArray{}), "");
+    CString out = "stale";
+    FormatHex(Hex("0A FF 10"), out);
+    EXPECT_EQ(out, "0AFF10");
+    FormatHex(CByteArray{}, out);
+    EXPECT_EQ(out, "");
+    char high = 0, low = 0;
+    ByteToHexChars(0x9C, high, low);
+    EXPECT_EQ(high, '9');
+    EXPECT_EQ(low, 'C');
+}
+
+TEST(Hex, ParseRejectsOddDigitsAndForeignCharacters) {
+    CByteArray out;
+    CString error;
+    EXPECT_TRUE(ParseHexBytes("0a:FF-10 3c", out, &error));
+    EXPECT_EQ(HexOf(out), "0AFF103C");
+    EXPECT_FALSE(ParseHexBytes("0a f", out, &error));
+    EXPECT_EQ(error, "odd number of hex digits");
+    EXPECT_FALSE(ParseHexBytes("0g", out, &error));
+    EXPECT_EQ(error, "character 2 is not a hex digit");
+}
+
+TEST(FormatErrors, OneHandlerCatchesEveryFormatError) {
+    auto caught = [](auto thrower) {
+        try {
+            thrower();
+        } catch (const CPassThruFormatError&) {
+            return true;
+        }
+        return false;
+    };
+    EXPECT_TRUE(caught([] { throw CPassThruParseError(); }));
+    EXPECT_TRUE(caught([] { throw CPassThruChecksumError(); }));
+    EXPECT_TRUE(caught([] { throw CPassThruCmdUnknown(); }));
+    EXPECT_TRUE(caught([] { throw CPassThruSubCmdUnknown(); }));
+}
+
+}  // namespace

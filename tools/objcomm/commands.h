@@ -1,0 +1,10 @@
+#pragma once
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+// Each verb of the objcomm command takes the words after the verb and returns the exit
+// status; wrong words throw CUsageError.
+int RunDecode(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+              std::ostream& err);
+int RunFrame(const std::vector<std::string>& args, std::ostream& out);

@@ -1,0 +1,77 @@
+#include "tools/objcomm/request_options.h"
+
+#include "objcomm/health_check_request.h"
+#include "objcomm/hex.h"
+#include "objcomm/register_device_request.h"
+#include "tools/objcomm/usage_error.h"
+
+namespace {
+
+// The contexts the station itself sends its two requests with.
+constexpr DWORD kHealthCheckContext = 0;
+constexpr DWORD kRegisterContext = 1;
+
+bool TakeFramingOption(const std::vector<std::string>& args, size_t& i, CRequestSpec& spec) {
+    if (args[i] == "--id") {
+        spec.strIdentifier = OptionValue(args, i);
+        if (spec.strIdentifier.size() > 255) throw CUsageError("--id is longer than 255 characters");
+    } else if (args[i] == "--long-length") {
+        spec.bLongLength = true;
+    } else if (args[i] == "--tag") {
+        spec.wTag = static_cast<WORD>(ParseNumberArgument("--tag", OptionValue(args, i), 0xFFFF));
+    } else {
+        return false;
+    }
+    return true;
+}
+
+CString ShortText(const std::string& strOption, const std::string& strValue) {
+    if (strValue.size() > 255) throw CUsageError(strOption + " is longer than 255 characters");
+    return strValue;
+}
+
+}  // namespace
+
+CRequestSpec ParseRequest(const std::vector<std::string>& args, size_t first, bool bFramingOptions) {
+    if (first >= args.size()) throw CUsageError("name a request: health or register");
+    const std::string& kind = args[first];
+    if (kind != "health" && kind != "register") {
+        throw CUsageError("unknown request '" + kind + "' (health or register)");
+    }
+    CRequestSpec spec;
+    bool bShort = false;
+    bool bHaveName = false;
+    CString strName, strOld;
+    CByteArray modules;
+    bool bHaveModules = false;
+    for (size_t i = first + 1; i < args.size(); ++i) {
+        if (bFramingOptions && TakeFramingOption(args, i, spec)) continue;
+        if (kind == "health" && args[i] == "--short") {
+            bShort = true;
+        } else if (kind == "register" && args[i] == "--name") {
+            strName = ShortText("--name", OptionValue(args, i));
+            bHaveName = true;
+        } else if (kind == "register" && args[i] == "--old") {
+            strOld = ShortText("--old", OptionValue(args, i));
+        } else if (kind == "register" && args[i] == "--module") {
+            CByteArray bytes;
+            CString error;
+            if (!ParseHexBytes(OptionValue(args, i), bytes, &error) || bytes.empty()) {
+                throw CUsageError("--module takes hex bytes: " + (error.empty() ? "none given" : error));
+            }
+            modules.insert(modules.end(), bytes.begin(), bytes.end());
+            bHaveModules = true;
+        } else {
+            throw CUsageError("unknown option '" + args[i] + "' for " + kind);
+        }
+    }
+    if (kind == "health") {
+        spec.message = std::make_unique<CMsgHealthCheck>(!bShort, kHealthCheckContext);
+        return spec;
+    }
+    if (!bHaveName) throw CUsageError("register needs --name NAME");
+    if (modules.size() > 255) throw CUsageError("at most 255 module bytes");
+    if (!bHaveModules) modules = {0x01};
+    spec.message = std::make_unique<CMsgRegisterDevice>(strName, modules, strOld, kRegisterContext);
+    return spec;
+}

@@ -1,0 +1,63 @@
+#include "tools/objcomm/response_printer.h"
+
+#include <algorithm>
+
+#include "objcomm/hex.h"
+#include "tools/objcomm/json.h"
+
+namespace {
+
+void PrintJson(std::ostream& out, const CDecodedFrame& decoded) {
+    if (!decoded.response) {
+        out << "{\"error\":" << JsonString(decoded.strError) << ",\"tag\":" << decoded.dwTag
+            << "}\n";
+        return;
+    }
+    CObjCommResponse& response = *decoded.response;
+    out << "{\"class\":" << JsonString(ResponseClassName(response))
+        << ",\"command\":" << response.GetCommand()
+        << ",\"subCommand\":" << response.GetSubCommand()
+        << ",\"hasHeader\":" << (response.HasHeader() ? "true" : "false")
+        << ",\"tag\":" << decoded.dwTag << ",\"describe\":[";
+    const CStringArray& list = response.Describe();
+    for (size_t i = 0; i < list.size(); ++i) out << (i ? "," : "") << JsonString(list[i]);
+    out << "],\"data\":" << JsonString(ToHex(response.GetData().GetBytes())) << "}\n";
+}
+
+void PrintText(std::ostream& out, const CDecodedFrame& decoded) {
+    if (!decoded.response) {
+        out << "rejected: " << decoded.strError << " tag=" << decoded.dwTag << "\n";
+        return;
+    }
+    CObjCommResponse& response = *decoded.response;
+    out << ResponseClassName(response) << " command=" << response.GetCommand();
+    if (response.GetSubCommand() >= 0) out << " sub-command=" << response.GetSubCommand();
+    out << " form=" << (response.HasHeader() ? "long" : "short") << " tag=" << decoded.dwTag
+        << "\n";
+
+    const CStringArray& list = response.Describe();
+    const CArray<int> lone = response.GetLoneEntries();
+    for (size_t i = 0; i < list.size();) {
+        const bool bAlone = i + 1 == list.size() ||
+                            std::find(lone.begin(), lone.end(), static_cast<int>(i)) != lone.end();
+        if (bAlone) {
+            out << list[i] << "\n";
+            i += 1;
+        } else {
+            out << list[i] << ": " << list[i + 1] << "\n";
+            i += 2;
+        }
+    }
+    const CString data = ToHex(response.GetData().GetBytes());
+    out << "data:" << (data.empty() ? "" : " ") << data << "\n";
+}
+
+}  // namespace
+
+void PrintDecodedFrame(std::ostream& out, const CDecodedFrame& decoded, bool bJson) {
+    if (bJson) {
+        PrintJson(out, decoded);
+    } else {
+        PrintText(out, decoded);
+    }
+}
