@@ -1,0 +1,11 @@
+#include "platform/no_case.h"
+
+#include <algorithm>
+
+namespace {
+char FoldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+}  // namespace
+
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+    return std::ranges::equal(a, b, [](char x, char y) { return FoldAscii(x) == FoldAscii(y); });
+}

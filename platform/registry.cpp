@@ -1,0 +1,216 @@
+#include "platform/registry.h"
+
+#include <cstring>
+#include <memory>
+#include <mutex>
+#include <set>
+
+#include "platform/no_case.h"
+#include "platform/registry_database.h"
+
+struct CRegistryKey {
+    CString strPath;  // the root's full name, then the sub-key
+    REGSAM samDesired = 0;
+    std::unique_ptr<CRegistryDatabase> database;
+    std::int64_t nKeyId = 0;
+};
+
+namespace {
+
+// Far beyond any setting; keeps one value from swallowing the file.
+constexpr DWORD kMaxValueBytes = 1 << 20;
+
+CRegistryKey g_rootKeys[5];
+
+constexpr CRegistryRoot kRoots[] = {
+    {&g_rootKeys[0], "HKEY_LOCAL_MACHINE", "HKLM"}, {&g_rootKeys[1], "HKEY_CURRENT_USER", "HKCU"},
+    {&g_rootKeys[2], "HKEY_CLASSES_ROOT", "HKCR"},  {&g_rootKeys[3], "HKEY_USERS", "HKU"},
+    {&g_rootKeys[4], "HKEY_CURRENT_CONFIG", "HKCC"},
+};
+
+// Keys handed out and not yet closed. A stale or made-up handle then gets
+// ERROR_INVALID_HANDLE instead of being dereferenced.
+std::mutex g_keysMutex;
+std::set<HKEY> g_openKeys;
+CRegistryHandleCounts g_counts{};
+
+const char* RootName(HKEY hKey) {
+    for (const CRegistryRoot& root : kRoots) {
+        if (root.hKey == hKey) return root.pszName;
+    }
+    return nullptr;
+}
+
+CRegistryKey* FindOpenKey(HKEY hKey) {
+    std::lock_guard<std::mutex> lock(g_keysMutex);
+    return g_openKeys.contains(hKey) ? hKey : nullptr;
+}
+
+HKEY Register(std::unique_ptr<CRegistryKey> key) {
+    std::lock_guard<std::mutex> lock(g_keysMutex);
+    ++g_counts.dwOpened;
+    return *g_openKeys.insert(key.release()).first;
+}
+
+// Sub-keys are names joined by single backslashes; an empty one names the parent itself.
+bool IsValidSubKey(const CString& strSubKey) {
+    return strSubKey.empty() || (strSubKey.front() != '\\' && strSubKey.back() != '\\' &&
+                                 strSubKey.find("\\\\") == CString::npos);
+}
+
+LONG ChildPath(HKEY hParent, LPCSTR lpSubKey, CString& strPath) {
+    const CString strSubKey = lpSubKey ? lpSubKey : "";
+    if (!IsValidSubKey(strSubKey)) return ERROR_INVALID_PARAMETER;
+    if (const char* pszRoot = RootName(hParent)) {
+        strPath = pszRoot;
+    } else if (const CRegistryKey* pParent = FindOpenKey(hParent)) {
+        strPath = pParent->strPath;
+    } else {
+        return ERROR_INVALID_HANDLE;
+    }
+    if (!strSubKey.empty()) strPath += "\\" + strSubKey;
+    return ERROR_SUCCESS;
+}
+
+LONG OpenKey(HKEY hParent, LPCSTR lpSubKey, REGSAM samDesired, bool bCreate, PHKEY phkResult,
+             LPDWORD lpdwDisposition) {
+    if (!phkResult) return ERROR_INVALID_PARAMETER;
+    *phkResult = nullptr;
+    auto key = std::make_unique<CRegistryKey>();
+    key->samDesired = samDesired;
+    LONG lResult = ChildPath(hParent, lpSubKey, key->strPath);
+    if (lResult != ERROR_SUCCESS) return lResult;
+
+    using EAccess = CRegistryDatabase::EAccess;
+    const bool bWrite = (samDesired & (KEY_SET_VALUE | KEY_CREATE_SUB_KEY)) != 0;
+    const EAccess access = bCreate ? EAccess::Create : bWrite ? EAccess::ReadWrite : EAccess::Read;
+    lResult = CRegistryDatabase::Open(access, key->database);
+    if (lResult != ERROR_SUCCESS) return lResult;
+    bool bCreated = false;
+    lResult = bCreate ? key->database->CreateKey(key->strPath, key->nKeyId, bCreated)
+                      : key->database->FindKey(key->strPath, key->nKeyId);
+    if (lResult != ERROR_SUCCESS) return lResult;
+
+    if (lpdwDisposition) *lpdwDisposition = bCreated ? REG_CREATED_NEW_KEY : REG_OPENED_EXISTING_KEY;
+    *phkResult = Register(std::move(key));
+    return ERROR_SUCCESS;
+}
+
+// The open key behind hKey, provided it was opened with every right in samNeeded.
+LONG UseKey(HKEY hKey, REGSAM samNeeded, CRegistryKey*& pKey) {
+    pKey = FindOpenKey(hKey);
+    if (!pKey) return ERROR_INVALID_HANDLE;
+    return (pKey->samDesired & samNeeded) == samNeeded ? ERROR_SUCCESS : ERROR_ACCESS_DENIED;
+}
+
+// Type and size always; the data only when the caller's buffer holds all of it.
+LONG CopyValueOut(const CRegistryValue& value, LPDWORD lpType, LPBYTE lpData, LPDWORD lpcbData) {
+    const auto cbValue = static_cast<DWORD>(value.data.size());
+    if (lpType) *lpType = value.dwType;
+    const bool bFits = !lpData || *lpcbData >= cbValue;
+    if (lpData && bFits && cbValue > 0) std::memcpy(lpData, value.data.data(), cbValue);
+    if (lpcbData) *lpcbData = cbValue;
+    return bFits ? ERROR_SUCCESS : ERROR_MORE_DATA;
+}
+
+bool IsSupportedValue(DWORD dwType, const BYTE* lpData, DWORD cbData) {
+    const bool bKnownType = dwType == REG_SZ || dwType == REG_EXPAND_SZ || dwType == REG_DWORD;
+    return bKnownType && (dwType != REG_DWORD || cbData == sizeof(DWORD)) &&
+           (lpData || cbData == 0) && cbData <= kMaxValueBytes;
+}
+
+}  // namespace
+
+const HKEY HKEY_LOCAL_MACHINE = &g_rootKeys[0];
+const HKEY HKEY_CURRENT_USER = &g_rootKeys[1];
+const HKEY HKEY_CLASSES_ROOT = &g_rootKeys[2];
+const HKEY HKEY_USERS = &g_rootKeys[3];
+const HKEY HKEY_CURRENT_CONFIG = &g_rootKeys[4];
+
+LONG RegOpenKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD, REGSAM samDesired, PHKEY phkResult) {
+    return OpenKey(hKey, lpSubKey, samDesired, false, phkResult, nullptr);
+}
+
+LONG RegCreateKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD, LPSTR, DWORD dwOptions,
+                     REGSAM samDesired, LPSECURITY_ATTRIBUTES, PHKEY phkResult,
+                     LPDWORD lpdwDisposition) {
+    if (dwOptions != REG_OPTION_NON_VOLATILE) return ERROR_INVALID_PARAMETER;
+    return OpenKey(hKey, lpSubKey, samDesired, true, phkResult, lpdwDisposition);
+}
+
+LONG RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD, LPDWORD lpType, LPBYTE lpData,
+                      LPDWORD lpcbData) {
+    if (lpData && !lpcbData) return ERROR_INVALID_PARAMETER;
+    CRegistryKey* pKey = nullptr;
+    LONG lResult = UseKey(hKey, KEY_QUERY_VALUE, pKey);
+    if (lResult != ERROR_SUCCESS) return lResult;
+    CRegistryValue value;
+    lResult = pKey->database->QueryValue(pKey->nKeyId, lpValueName ? lpValueName : "", value);
+    if (lResult != ERROR_SUCCESS) return lResult;
+    return CopyValueOut(value, lpType, lpData, lpcbData);
+}
+
+LONG RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD, DWORD dwType, const BYTE* lpData,
+                    DWORD cbData) {
+    if (!IsSupportedValue(dwType, lpData, cbData)) return ERROR_INVALID_PARAMETER;
+    CRegistryKey* pKey = nullptr;
+    const LONG lResult = UseKey(hKey, KEY_SET_VALUE, pKey);
+    if (lResult != ERROR_SUCCESS) return lResult;
+    const CByteArray data(lpData, lpData + cbData);
+    return pKey->database->SetValue(pKey->nKeyId, lpValueName ? lpValueName : "", dwType, data);
+}
+
+LONG RegDeleteValueA(HKEY hKey, LPCSTR lpValueName) {
+    CRegistryKey* pKey = nullptr;
+    const LONG lResult = UseKey(hKey, KEY_SET_VALUE, pKey);
+    if (lResult != ERROR_SUCCESS) return lResult;
+    return pKey->database->DeleteValue(pKey->nKeyId, lpValueName ? lpValueName : "");
+}
+
+// Unlike Windows, a name buffer that is too small gets the size it needs (with the
+// terminating zero) in *lpcchValueName, so callers can grow it and ask again.
+LONG RegEnumValueA(HKEY hKey, DWORD dwIndex, LPSTR lpValueName, LPDWORD lpcchValueName, LPDWORD,
+                   LPDWORD lpType, LPBYTE lpData, LPDWORD lpcbData) {
+    if (!lpValueName || !lpcchValueName || (lpData && !lpcbData)) return ERROR_INVALID_PARAMETER;
+    CRegistryKey* pKey = nullptr;
+    LONG lResult = UseKey(hKey, KEY_QUERY_VALUE, pKey);
+    if (lResult != ERROR_SUCCESS) return lResult;
+    CRegistryValue value;
+    lResult = pKey->database->ValueAt(pKey->nKeyId, dwIndex, value);
+    if (lResult != ERROR_SUCCESS) return lResult;
+    const auto cchName = static_cast<DWORD>(value.strName.size());
+    if (*lpcchValueName <= cchName) {
+        *lpcchValueName = cchName + 1;
+        return ERROR_MORE_DATA;
+    }
+    std::memcpy(lpValueName, value.strName.c_str(), cchName + 1);
+    *lpcchValueName = cchName;
+    return CopyValueOut(value, lpType, lpData, lpcbData);
+}
+
+LONG RegCloseKey(HKEY hKey) {
+    if (RootName(hKey)) return ERROR_SUCCESS;
+    std::unique_ptr<CRegistryKey> key;
+    {
+        std::lock_guard<std::mutex> lock(g_keysMutex);
+        if (g_openKeys.erase(hKey) == 0) return ERROR_INVALID_HANDLE;
+        ++g_counts.dwClosed;
+        key.reset(hKey);
+    }
+    return ERROR_SUCCESS;
+}
+
+const CRegistryRoot* FindRegistryRoot(std::string_view strName, bool bAcceptShortName) {
+    for (const CRegistryRoot& root : kRoots) {
+        if (EqualsNoCase(strName, root.pszName) ||
+            (bAcceptShortName && EqualsNoCase(strName, root.pszShortName))) {
+            return &root;
+        }
+    }
+    return nullptr;
+}
+
+CRegistryHandleCounts GetRegistryHandleCounts() {
+    std::lock_guard<std::mutex> lock(g_keysMutex);
+    return g_counts;
+}

@@ -1,0 +1,248 @@
+#include "platform/registry_database.h"
+
+#include <sqlite3.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include "platform/format.h"
+#include "platform/sqlite_statement.h"
+
+namespace {
+
+constexpr const char* kDefaultPath = "/var/lib/configure-station/registry.db";
+
+// Marks a file as one of our registries ("SREG"), so that somebody else's database is
+// recognised and left alone.
+constexpr std::int64_t kApplicationId = 0x53524547;
+constexpr std::int64_t kSchemaVersion = 1;
+
+// Far longer than any one transaction lasts, so a writer waits out the others.
+constexpr int kBusyTimeoutMs = 5000;
+
+// The file keeps SQLite's default rollback journal (DELETE): a reader then needs no write
+// access anywhere, whereas WAL would make an operator who may only read the file fail to
+// open its shared-memory index.
+constexpr const char* kSchemaFormat = R"(
+CREATE TABLE registry_keys(
+    id INTEGER PRIMARY KEY,
+    path TEXT NOT NULL UNIQUE COLLATE NOCASE);
+CREATE TABLE registry_values(
+    key_id INTEGER NOT NULL REFERENCES registry_keys(id),
+    name TEXT NOT NULL COLLATE NOCASE,
+    type INTEGER NOT NULL CHECK(type IN (1, 2, 4)),
+    data BLOB NOT NULL CHECK(type <> 4 OR length(data) = 4),
+    PRIMARY KEY(key_id, name));
+PRAGMA application_id = %lld;
+PRAGMA user_version = %lld;
+)";
+
+struct CSqliteError {
+    int nSqlite;
+    LONG lError;
+};
+
+constexpr CSqliteError kSqliteErrors[] = {
+    {SQLITE_PERM, ERROR_ACCESS_DENIED},   {SQLITE_READONLY, ERROR_ACCESS_DENIED},
+    {SQLITE_CANTOPEN, ERROR_ACCESS_DENIED}, {SQLITE_AUTH, ERROR_ACCESS_DENIED},
+    {SQLITE_BUSY, ERROR_BUSY},            {SQLITE_LOCKED, ERROR_BUSY},
+    {SQLITE_NOMEM, ERROR_OUTOFMEMORY},    {SQLITE_FULL, ERROR_DISK_FULL},
+    {SQLITE_CORRUPT, ERROR_BADDB},        {SQLITE_NOTADB, ERROR_BADDB},
+};
+
+LONG ErrorFromSqlite(int rc, bool bWriting) {
+    LONG lError = bWriting ? ERROR_CANTWRITE : ERROR_CANTREAD;
+    for (const CSqliteError& entry : kSqliteErrors) {
+        if (entry.nSqlite == (rc & 0xff)) lError = entry.lError;
+    }
+    // Reading a damaged file fails as for a missing value, so callers fall back to defaults.
+    return (lError == ERROR_BADDB && !bWriting) ? ERROR_FILE_NOT_FOUND : lError;
+}
+
+// Success with a row, lNoRow without one.
+LONG ReadRow(CSqliteStatement& stmt, LONG lNoRow) {
+    const int rc = stmt.Step();
+    if (rc == SQLITE_ROW) return ERROR_SUCCESS;
+    return rc == SQLITE_DONE ? lNoRow : ErrorFromSqlite(rc, false);
+}
+
+LONG Execute(CSqliteStatement& stmt) {
+    const int rc = stmt.Step();
+    return rc == SQLITE_DONE ? ERROR_SUCCESS : ErrorFromSqlite(rc, true);
+}
+
+LONG ReadValue(CSqliteStatement& stmt, LONG lNoRow, CRegistryValue& value) {
+    const LONG lResult = ReadRow(stmt, lNoRow);
+    if (lResult == ERROR_SUCCESS) {
+        value.strName = stmt.ColumnText(0);
+        value.dwType = static_cast<DWORD>(stmt.ColumnInt(1));
+        value.data = stmt.ColumnBlob(2);
+    }
+    return lResult;
+}
+
+LONG CheckFileExists(const CString& strPath) {
+    struct stat info {};
+    if (stat(strPath.c_str(), &info) == 0) return ERROR_SUCCESS;
+    return (errno == ENOENT || errno == ENOTDIR) ? ERROR_FILE_NOT_FOUND : ERROR_ACCESS_DENIED;
+}
+
+LONG CreateFolderOf(const CString& strPath) {
+    const std::filesystem::path folder = std::filesystem::path(strPath).parent_path();
+    std::error_code error;
+    if (folder.empty() || std::filesystem::create_directories(folder, error) || !error) {
+        return ERROR_SUCCESS;
+    }
+    const bool bDenied = error == std::errc::permission_denied ||
+                         error == std::errc::read_only_file_system;
+    return bDenied ? ERROR_ACCESS_DENIED : ERROR_CANTWRITE;
+}
+
+int OpenFlags(CRegistryDatabase::EAccess access) {
+    switch (access) {
+        case CRegistryDatabase::EAccess::Read:
+            return SQLITE_OPEN_READONLY;
+        case CRegistryDatabase::EAccess::ReadWrite:
+            return SQLITE_OPEN_READWRITE;
+        case CRegistryDatabase::EAccess::Create:
+            break;
+    }
+    return SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+}
+
+}  // namespace
+
+CString RegistryDatabasePath() {
+    const char* pszPath = std::getenv("STATION_REGISTRY");
+    return (pszPath && *pszPath) ? CString(pszPath) : CString(kDefaultPath);
+}
+
+CRegistryDatabase::~CRegistryDatabase() { sqlite3_close(m_pDb); }
+
+LONG CRegistryDatabase::Open(EAccess access, std::unique_ptr<CRegistryDatabase>& result) {
+    const CString strPath = RegistryDatabasePath();
+    const LONG lFile =
+        access == EAccess::Create ? CreateFolderOf(strPath) : CheckFileExists(strPath);
+    if (lFile != ERROR_SUCCESS) return lFile;
+
+    sqlite3* pDb = nullptr;
+    const int rc = sqlite3_open_v2(strPath.c_str(), &pDb, OpenFlags(access), nullptr);
+    // Owned from here on: SQLite hands out a connection to close even when opening fails.
+    std::unique_ptr<CRegistryDatabase> database(new CRegistryDatabase(pDb, access));
+    if (rc != SQLITE_OK) return ErrorFromSqlite(rc, access != EAccess::Read);
+    sqlite3_busy_timeout(pDb, kBusyTimeoutMs);
+
+    LONG lResult = ERROR_SUCCESS;
+    if (access == EAccess::Read) {
+        lResult = database->CheckOwnership();
+    } else if (sqlite3_db_readonly(pDb, "main") == 1) {
+        // SQLite quietly falls back to reading a file it may not write.
+        lResult = ERROR_ACCESS_DENIED;
+    } else {
+        lResult = database->InTransaction([&] { return database->CheckOwnership(); });
+    }
+    if (lResult == ERROR_SUCCESS) result = std::move(database);
+    return lResult;
+}
+
+LONG CRegistryDatabase::CheckOwnership() {
+    CSqliteStatement stmt(m_pDb,
+                          "SELECT (SELECT application_id FROM pragma_application_id),"
+                          " (SELECT user_version FROM pragma_user_version),"
+                          " (SELECT count(*) FROM sqlite_master)");
+    const bool bWriting = m_access != EAccess::Read;
+    const int rc = stmt.Step();
+    if (rc != SQLITE_ROW) return ErrorFromSqlite(rc, bWriting);
+    if (stmt.ColumnInt(0) == kApplicationId && stmt.ColumnInt(1) == kSchemaVersion) {
+        return ERROR_SUCCESS;
+    }
+    const bool bEmpty = stmt.ColumnInt(0) == 0 && stmt.ColumnInt(1) == 0 && stmt.ColumnInt(2) == 0;
+    if (!bEmpty) return bWriting ? ERROR_BADDB : ERROR_FILE_NOT_FOUND;
+    if (m_access != EAccess::Create) return ERROR_FILE_NOT_FOUND;
+    const CString strSchema = FormatText(kSchemaFormat, static_cast<long long>(kApplicationId),
+                                         static_cast<long long>(kSchemaVersion));
+    const int rcSchema = sqlite3_exec(m_pDb, strSchema.c_str(), nullptr, nullptr, nullptr);
+    return rcSchema == SQLITE_OK ? ERROR_SUCCESS : ErrorFromSqlite(rcSchema, true);
+}
+
+template <typename Work>
+LONG CRegistryDatabase::InTransaction(Work work) {
+    int rc = sqlite3_exec(m_pDb, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) return ErrorFromSqlite(rc, true);
+    LONG lResult = work();
+    if (lResult == ERROR_SUCCESS) {
+        rc = sqlite3_exec(m_pDb, "COMMIT", nullptr, nullptr, nullptr);
+        if (rc == SQLITE_OK) return ERROR_SUCCESS;
+        lResult = ErrorFromSqlite(rc, true);
+    }
+    sqlite3_exec(m_pDb, "ROLLBACK", nullptr, nullptr, nullptr);
+    return lResult;
+}
+
+LONG CRegistryDatabase::FindKey(const CString& strPath, std::int64_t& nKeyId) {
+    CSqliteStatement stmt(m_pDb, "SELECT id FROM registry_keys WHERE path = ?");
+    stmt.Bind(strPath);
+    const LONG lResult = ReadRow(stmt, ERROR_FILE_NOT_FOUND);
+    if (lResult == ERROR_SUCCESS) nKeyId = stmt.ColumnInt(0);
+    return lResult;
+}
+
+LONG CRegistryDatabase::CreateKey(const CString& strPath, std::int64_t& nKeyId,
+                                  bool& bCreated) {
+    return InTransaction([&] {
+        // Each prefix ending before a backslash is a parent; the whole path comes last.
+        size_t nEnd = 0;
+        do {
+            nEnd = strPath.find('\\', nEnd + 1);
+            CSqliteStatement insert(m_pDb, "INSERT OR IGNORE INTO registry_keys(path) VALUES(?)");
+            insert.Bind(strPath.substr(0, nEnd));
+            const LONG lResult = Execute(insert);
+            if (lResult != ERROR_SUCCESS) return lResult;
+        } while (nEnd != CString::npos);
+        bCreated = sqlite3_changes(m_pDb) > 0;
+        return FindKey(strPath, nKeyId);
+    });
+}
+
+LONG CRegistryDatabase::QueryValue(std::int64_t nKeyId, const CString& strName,
+                                   CRegistryValue& value) {
+    CSqliteStatement stmt(
+        m_pDb, "SELECT name, type, data FROM registry_values WHERE key_id = ? AND name = ?");
+    stmt.Bind(nKeyId).Bind(strName);
+    return ReadValue(stmt, ERROR_FILE_NOT_FOUND, value);
+}
+
+LONG CRegistryDatabase::ValueAt(std::int64_t nKeyId, DWORD dwIndex, CRegistryValue& value) {
+    CSqliteStatement stmt(m_pDb,
+                          "SELECT name, type, data FROM registry_values WHERE key_id = ?"
+                          " ORDER BY rowid LIMIT 1 OFFSET ?");
+    stmt.Bind(nKeyId).Bind(static_cast<std::int64_t>(dwIndex));
+    return ReadValue(stmt, ERROR_NO_MORE_ITEMS, value);
+}
+
+LONG CRegistryDatabase::SetValue(std::int64_t nKeyId, const CString& strName, DWORD dwType,
+                                 const CByteArray& data) {
+    return InTransaction([&] {
+        // Updating in place keeps the name's first spelling and its place in the key.
+        CSqliteStatement upsert(m_pDb,
+                                "INSERT INTO registry_values(key_id, name, type, data)"
+                                " VALUES(?, ?, ?, ?) ON CONFLICT(key_id, name)"
+                                " DO UPDATE SET type = excluded.type, data = excluded.data");
+        upsert.Bind(nKeyId).Bind(strName).Bind(static_cast<std::int64_t>(dwType)).Bind(data);
+        return Execute(upsert);
+    });
+}
+
+LONG CRegistryDatabase::DeleteValue(std::int64_t nKeyId, const CString& strName) {
+    return InTransaction([&] {
+        CSqliteStatement remove(m_pDb,
+                                "DELETE FROM registry_values WHERE key_id = ? AND name = ?");
+        remove.Bind(nKeyId).Bind(strName);
+        const LONG lResult = Execute(remove);
+        if (lResult != ERROR_SUCCESS) return lResult;
+        return sqlite3_changes(m_pDb) > 0 ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
+    });
+}

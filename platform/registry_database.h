@@ -1,0 +1,54 @@
+#pragma once
+// The SQLite file behind the registry calls. One object is one connection, held by one open
+// key. Every change is its own IMMEDIATE transaction, so concurrent writers queue on the
+// busy time-out instead of losing values, and a crash leaves the previous value in place.
+#include <cstdint>
+#include <memory>
+
+#include "platform/registry.h"
+
+struct sqlite3;
+
+struct CRegistryValue {
+    CString strName;
+    DWORD dwType = 0;
+    CByteArray data;
+};
+
+class CRegistryDatabase {
+public:
+    enum class EAccess { Read, ReadWrite, Create };
+
+    CRegistryDatabase(const CRegistryDatabase&) = delete;
+    CRegistryDatabase& operator=(const CRegistryDatabase&) = delete;
+    ~CRegistryDatabase();
+
+    // Read never creates the file; ReadWrite needs a file this process may write; Create
+    // also makes the file and its folder. A file that is not one of our registries is
+    // neither read (ERROR_FILE_NOT_FOUND) nor written (ERROR_BADDB).
+    static LONG Open(EAccess access, std::unique_ptr<CRegistryDatabase>& result);
+
+    LONG FindKey(const CString& strPath, std::int64_t& nKeyId);
+    // Creates the key and its missing parents; bCreated tells whether the key itself is new.
+    LONG CreateKey(const CString& strPath, std::int64_t& nKeyId, bool& bCreated);
+
+    LONG QueryValue(std::int64_t nKeyId, const CString& strName, CRegistryValue& value);
+    LONG ValueAt(std::int64_t nKeyId, DWORD dwIndex, CRegistryValue& value);
+    LONG SetValue(std::int64_t nKeyId, const CString& strName, DWORD dwType,
+                  const CByteArray& data);
+    LONG DeleteValue(std::int64_t nKeyId, const CString& strName);
+
+private:
+    CRegistryDatabase(sqlite3* pDb, EAccess access) : m_pDb(pDb), m_access(access) {}
+
+    // Accepts a registry of ours; Create also initialises a file with nothing in it.
+    LONG CheckOwnership();
+    template <typename Work>
+    LONG InTransaction(Work work);
+
+    sqlite3* m_pDb;
+    EAccess m_access;
+};
+
+// Read afresh on every open, so a process (or a test) can point it elsewhere at any time.
+CString RegistryDatabasePath();
