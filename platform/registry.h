@@ -91,3 +91,7 @@ struct CRegistryHandleCounts {
     DWORD dwClosed;
 };
 CRegistryHandleCounts GetRegistryHandleCounts();
+
+// The file the registry lives in, read afresh on every open so that a process (or a test)
+// can point it elsewhere at any time.
+CString RegistryDatabasePath();

@@ -6,14 +6,9 @@
 #include <memory>
 
 #include "platform/registry.h"
+#include "platform/registry_value.h"
 
 struct sqlite3;
-
-struct CRegistryValue {
-    CString strName;
-    DWORD dwType = 0;
-    CByteArray data;
-};
 
 class CRegistryDatabase {
 public:
@@ -49,6 +44,3 @@ private:
     sqlite3* m_pDb;
     EAccess m_access;
 };
-
-// Read afresh on every open, so a process (or a test) can point it elsewhere at any time.
-CString RegistryDatabasePath();

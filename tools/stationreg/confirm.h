@@ -1,0 +1,8 @@
+#pragma once
+#include "platform/types.h"
+
+enum class EConfirm { Yes, No, NoTerminal };
+
+// Asks on the terminal until the answer is yes or no (y/n in any case); end of input is no.
+// Without a terminal on standard input nobody can answer, so nothing is asked.
+EConfirm Confirm(const CString& strQuestion);

@@ -1,0 +1,15 @@
+#pragma once
+#include <optional>
+
+#include "platform/registry.h"
+#include "platform/types.h"
+
+// A KEY argument: ROOT\SUB\KEY, the root short (HKLM) or full (HKEY_LOCAL_MACHINE) in any
+// case. A key without a backslash may use / instead; one trailing separator is allowed.
+struct CRegKeyName {
+    HKEY hRoot = nullptr;
+    CString strSubKey;
+    CString strDisplay;  // root spelled in full, then the sub-key with backslashes
+};
+
+std::optional<CRegKeyName> ParseKeyName(const CString& strKey);

@@ -1,0 +1,57 @@
+#include "tools/stationreg/messages.h"
+
+#include <ostream>
+
+#include "platform/format.h"
+
+namespace {
+
+struct CErrorText {
+    LONG lError;
+    const char* pszText;
+};
+
+constexpr CErrorText kErrorTexts[] = {
+    {ERROR_FILE_NOT_FOUND,
+     "ERROR: The system was unable to find the specified registry key or value."},
+    {ERROR_ACCESS_DENIED, "ERROR: Access is denied."},
+    {ERROR_BADDB,
+     "ERROR: The registry database is damaged or belongs to another program; it was left "
+     "unchanged."},
+    {ERROR_BUSY, "ERROR: The registry database stayed locked by another program; try again."},
+    {ERROR_DISK_FULL, "ERROR: There is not enough space on the disk."},
+};
+
+constexpr const char* kUsageLine =
+    "Usage: stationreg query|add|delete|get KEY ... (stationreg --help for details)";
+
+}  // namespace
+
+CString ErrorMessage(LONG lError) {
+    for (const CErrorText& entry : kErrorTexts) {
+        if (entry.lError == lError) return entry.pszText;
+    }
+    return FormatText("ERROR: The registry operation failed (error %d).", static_cast<int>(lError));
+}
+
+void PrintUsage(std::ostream& out) {
+    out << "Usage: stationreg query KEY [/v NAME]\n"
+           "       stationreg add KEY /v NAME [/t REG_SZ|REG_EXPAND_SZ|REG_DWORD] /d DATA [/f]\n"
+           "       stationreg delete KEY /v NAME [/f]\n"
+           "       stationreg get KEY NAME\n"
+           "\n"
+           "KEY is ROOT\\SUBKEY, ROOT being HKLM, HKCU, HKCR, HKU, HKCC or the full name\n"
+           "(HKEY_LOCAL_MACHINE ...); without a backslash, / separates the parts too.\n"
+           "Flags may start with / or - and be written in any case.\n"
+           "REG_DWORD data is decimal or 0x hex, from 0 to 4294967295.\n"
+           "Without /f, add and delete ask before replacing or deleting a value, and refuse\n"
+           "when there is no terminal to ask on.\n"
+           "get prints the bare data (REG_DWORD in decimal), for scripts.\n"
+           "\n"
+           "Registry database: "
+        << RegistryDatabasePath() << " (STATION_REGISTRY overrides it)\n";
+}
+
+void PrintSyntaxError(std::ostream& err, const char* pszReason) {
+    err << "ERROR: " << pszReason << "\n" << kUsageLine << "\n";
+}

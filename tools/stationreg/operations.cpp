@@ -1,0 +1,140 @@
+#include "tools/stationreg/operations.h"
+
+#include <optional>
+#include <ostream>
+
+#include "platform/format.h"
+#include "tools/stationreg/confirm.h"
+#include "tools/stationreg/key_name.h"
+#include "tools/stationreg/messages.h"
+#include "tools/stationreg/open_key.h"
+#include "tools/stationreg/value_data.h"
+
+namespace {
+
+int Fail(std::ostream& err, const CString& strMessage) {
+    err << strMessage << "\n";
+    return 1;
+}
+
+int Succeed(std::ostream& out) {
+    out << kSuccessMessage << "\n";
+    return 0;
+}
+
+// Empty to go ahead; otherwise the exit status of a change the user did not confirm.
+std::optional<int> Refusal(const CString& strQuestion, const CString& strAction,
+                           std::ostream& err) {
+    switch (Confirm(strQuestion)) {
+        case EConfirm::Yes:
+            return std::nullopt;
+        case EConfirm::No:
+            return Fail(err, kCanceledMessage);
+        case EConfirm::NoTerminal:
+            break;
+    }
+    return Fail(err, FormatText("ERROR: There is no terminal to confirm on; add /f to %s.",
+                                strAction.c_str()));
+}
+
+int RunQuery(const CRegKeyName& key, const CRegCommand& command, std::ostream& out,
+             std::ostream& err) {
+    CKeyHandle hKey;
+    std::vector<CRegistryValue> values;
+    LONG lResult = OpenKey(key.hRoot, key.strSubKey, KEY_READ, hKey);
+    if (lResult == ERROR_SUCCESS && command.strValueName) {
+        values.emplace_back();
+        lResult = ReadValue(hKey.get(), *command.strValueName, values.back());
+    } else if (lResult == ERROR_SUCCESS) {
+        lResult = ReadAllValues(hKey.get(), values);
+    }
+    if (lResult != ERROR_SUCCESS) return Fail(err, ErrorMessage(lResult));
+
+    out << "\n" << key.strDisplay << "\n";
+    for (const CRegistryValue& value : values) {
+        out << "    " << (value.strName.empty() ? "(Default)" : value.strName) << "    "
+            << ValueTypeName(value.dwType) << "    " << FormatData(value, EDwordStyle::Hex)
+            << "\n";
+    }
+    out << "\n";
+    return 0;
+}
+
+int RunGet(const CRegKeyName& key, const CString& strName, std::ostream& out,
+           std::ostream& err) {
+    CKeyHandle hKey;
+    CRegistryValue value;
+    LONG lResult = OpenKey(key.hRoot, key.strSubKey, KEY_READ, hKey);
+    if (lResult == ERROR_SUCCESS) lResult = ReadValue(hKey.get(), strName, value);
+    if (lResult != ERROR_SUCCESS) return Fail(err, ErrorMessage(lResult));
+    out << FormatData(value, EDwordStyle::Decimal) << "\n";
+    return 0;
+}
+
+int RunAdd(const CRegKeyName& key, const CRegCommand& command, std::ostream& out,
+           std::ostream& err) {
+    const CString& strName = *command.strValueName;
+    CByteArray data;
+    if (!EncodeData(command.dwType, command.strData, data)) {
+        return Fail(err, FormatText("ERROR: Invalid REG_DWORD data \"%s\": give a number from 0 "
+                                    "to 4294967295, in decimal or with 0x in hex.",
+                                    command.strData.c_str()));
+    }
+    if (!command.bForce) {
+        CKeyHandle hExisting;
+        CRegistryValue existing;
+        const bool bExists =
+            OpenKey(key.hRoot, key.strSubKey, KEY_READ, hExisting) == ERROR_SUCCESS &&
+            ReadValue(hExisting.get(), strName, existing) == ERROR_SUCCESS;
+        const auto nRefused =
+            bExists ? Refusal(FormatText("Value %s exists, overwrite", strName.c_str()),
+                              "overwrite it", err)
+                    : std::nullopt;
+        if (nRefused) return *nRefused;
+    }
+    CKeyHandle hKey;
+    LONG lResult = CreateKey(key.hRoot, key.strSubKey, hKey);
+    if (lResult == ERROR_SUCCESS) {
+        lResult = RegSetValueExA(hKey.get(), strName.c_str(), 0, command.dwType, data.data(),
+                                 static_cast<DWORD>(data.size()));
+    }
+    return lResult == ERROR_SUCCESS ? Succeed(out) : Fail(err, ErrorMessage(lResult));
+}
+
+int RunDelete(const CRegKeyName& key, const CRegCommand& command, std::ostream& out,
+              std::ostream& err) {
+    const CString& strName = *command.strValueName;
+    CKeyHandle hKey;
+    CRegistryValue existing;
+    LONG lResult = OpenKey(key.hRoot, key.strSubKey, KEY_QUERY_VALUE | KEY_SET_VALUE, hKey);
+    if (lResult == ERROR_SUCCESS) lResult = ReadValue(hKey.get(), strName, existing);
+    if (lResult != ERROR_SUCCESS) return Fail(err, ErrorMessage(lResult));
+    if (!command.bForce) {
+        const auto nRefused = Refusal(
+            FormatText("Permanently delete the registry value %s", strName.c_str()), "delete it", err);
+        if (nRefused) return *nRefused;
+    }
+    lResult = RegDeleteValueA(hKey.get(), strName.c_str());
+    return lResult == ERROR_SUCCESS ? Succeed(out) : Fail(err, ErrorMessage(lResult));
+}
+
+}  // namespace
+
+int RunCommand(const CRegCommand& command, std::ostream& out, std::ostream& err) {
+    const std::optional<CRegKeyName> key = ParseKeyName(command.strKey);
+    if (!key) {
+        PrintSyntaxError(err, "Invalid key name.");
+        return 1;
+    }
+    switch (command.operation) {
+        case EOperation::Query:
+            return RunQuery(*key, command, out, err);
+        case EOperation::Add:
+            return RunAdd(*key, command, out, err);
+        case EOperation::Delete:
+            return RunDelete(*key, command, out, err);
+        case EOperation::Get:
+            break;
+    }
+    return RunGet(*key, *command.strValueName, out, err);
+}
