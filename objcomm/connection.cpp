@@ -1,0 +1,194 @@
+#include "objcomm/connection.h"
+
+#include <fcntl.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include "objcomm/errors.h"
+
+namespace {
+
+constexpr BYTE kLongForm16 = 0x00;
+constexpr BYTE kLongForm32 = 0x02;
+// Large enough that a typical frame, and whatever follows it in the same segment, comes in
+// with one recv.
+constexpr size_t kInitialBuffer = 8192;
+
+// A non-blocking connect bounded by the deadline; the socket is blocking again afterwards.
+bool ConnectBefore(SOCKET hSocket, const sockaddr_in& address, SocketClock::time_point deadline) {
+    const int nFlags = fcntl(hSocket, F_GETFL);
+    if (nFlags < 0 || fcntl(hSocket, F_SETFL, nFlags | O_NONBLOCK) < 0) return false;
+    const auto* pAddress = reinterpret_cast<const sockaddr*>(&address);
+    if (connect(hSocket, pAddress, sizeof address) != 0) {
+        if (errno != EINPROGRESS || !WaitForSocket(hSocket, true, deadline)) return false;
+        int nError = 0;
+        socklen_t nLength = sizeof nError;
+        if (getsockopt(hSocket, SOL_SOCKET, SO_ERROR, &nError, &nLength) != 0 || nError != 0) {
+            return false;
+        }
+    }
+    return fcntl(hSocket, F_SETFL, nFlags) == 0;
+}
+
+}  // namespace
+
+CObjCommConnection::CObjCommConnection(SOCKET hConnected)
+    : m_bConnected(TRUE), m_hSocket(hConnected) {}
+
+CObjCommConnection::~CObjCommConnection() {
+    if (m_bConnected) closesocket(m_hSocket);
+}
+
+void CObjCommConnection::SetTimeouts(std::chrono::milliseconds connect,
+                                     std::chrono::milliseconds receive) {
+    m_connectTimeout = connect;
+    m_receiveTimeout = receive;
+}
+
+BOOL CObjCommConnection::Connect(const CString& strIp, UINT nPort) {
+    if (m_bConnected) closesocket(m_hSocket);
+    m_bConnected = FALSE;
+    DropBuffered();
+    const SocketClock::time_point deadline = SocketDeadline(m_connectTimeout);
+    sockaddr_in peer;
+    if (!MakeIpv4Address(strIp, nPort, peer)) return FALSE;
+    m_hSocket = socket(AF_INET, SOCK_STREAM, 0);
+    if (m_hSocket == INVALID_SOCKET) return FALSE;
+    sockaddr_in local;
+    MakeIpv4Address("0.0.0.0", 0, local);
+    if (bind(m_hSocket, reinterpret_cast<const sockaddr*>(&local), sizeof local) != 0 ||
+        !ConnectBefore(m_hSocket, peer, deadline)) {
+        closesocket(m_hSocket);
+        m_hSocket = INVALID_SOCKET;
+        return FALSE;
+    }
+    m_bConnected = TRUE;
+    return TRUE;
+}
+
+BOOL CObjCommConnection::Send(CObjCommMessage& request, const CString& strIdentifier,
+                              BOOL bLongLength) {
+    COutBinaryString frame;
+    request.BuildPacket(frame, static_cast<WORD>(m_dwTag), strIdentifier, bLongLength);
+    return SendBuffer(frame.GetBytes());
+}
+
+BOOL CObjCommConnection::SendBuffer(const CByteArray& bytes) {
+    if (!m_bConnected) return FALSE;
+    for (size_t nSent = 0; nSent < bytes.size();) {
+        const long nCount = SendNoSignal(m_hSocket, bytes.data() + nSent, bytes.size() - nSent);
+        if (nCount < 0 && errno == EINTR) continue;
+        if (nCount <= 0) return FALSE;
+        nSent += static_cast<size_t>(nCount);
+    }
+    return TRUE;
+}
+
+CObjCommResponse* CObjCommConnection::Receive(DWORD dwContext) {
+    CInBinaryString frame;
+    if (!ReceivePacket(frame.GetBytes())) return nullptr;
+    return CObjCommResponse::Create(frame, &m_dwTag, dwContext);
+}
+
+BOOL CObjCommConnection::ReceivePacket(CByteArray& packet) {
+    m_bTimedOut = false;
+    m_receiveDeadline = SocketDeadline(m_receiveTimeout);
+    // A frame that a time-out cut short is still in the buffer: read it again from its start.
+    m_nCursor = m_nFrameStart;
+    try {
+        const BYTE first = RecvByte();
+        if (first == kLongForm16 || first == kLongForm32) {
+            RecvBlock(-1);  // identifier
+            RecvByte();     // command
+        }
+        RecvBlock(first == kLongForm32 ? -4 : -2);
+        RecvByte();  // checksum
+    } catch (const CSocketClosed&) {
+        return FALSE;
+    }
+    const auto begin = m_arrBuffer.begin();
+    packet.assign(begin + static_cast<std::ptrdiff_t>(m_nFrameStart),
+                  begin + static_cast<std::ptrdiff_t>(m_nCursor));
+    m_nFrameStart = m_nCursor;
+    if (m_nFrameStart == m_nFilled) DropBuffered();
+    return TRUE;
+}
+
+BYTE CObjCommConnection::RecvByte() {
+    Need(1);
+    return m_arrBuffer[m_nCursor++];
+}
+
+WORD CObjCommConnection::RecvWord() {
+    const WORD high = RecvByte();
+    return static_cast<WORD>((high << 8) | RecvByte());
+}
+
+DWORD CObjCommConnection::RecvDWord() {
+    const DWORD high = RecvWord();
+    return (high << 16) | RecvWord();
+}
+
+DWORD CObjCommConnection::RecvBlock(int nMode) {
+    DWORD nCount = 0;
+    switch (nMode) {
+        case -1: nCount = RecvByte(); break;
+        case -2: nCount = RecvWord(); break;
+        case -4: nCount = RecvDWord(); break;
+        default: nCount = nMode > 0 ? static_cast<DWORD>(nMode) : 0; break;
+    }
+    if (nCount > kMaxBodyLength) {
+        // Where this frame would end is unknowable, so nothing after it can be trusted.
+        DropBuffered();
+        throw CPassThruParseError();
+    }
+    Need(nCount);
+    m_nCursor += nCount;
+    return nCount;
+}
+
+void CObjCommConnection::Need(size_t nCount) {
+    while (m_nFilled - m_nCursor < nCount) FillBuffer();
+}
+
+void CObjCommConnection::FillBuffer() {
+    if (!m_bConnected) throw CSocketClosed();
+    if (m_nFilled == m_arrBuffer.size()) {
+        if (m_nFrameStart > 0) {
+            // Earlier frames are gone: slide the current one to the front.
+            std::memmove(m_arrBuffer.data(), m_arrBuffer.data() + m_nFrameStart,
+                         m_nFilled - m_nFrameStart);
+            m_nCursor -= m_nFrameStart;
+            m_nFilled -= m_nFrameStart;
+            m_nFrameStart = 0;
+        } else {
+            // Full of bytes that really arrived, so doubling stays within twice what the
+            // peer sent.
+            m_arrBuffer.resize(std::max(kInitialBuffer, 2 * m_arrBuffer.size()));
+        }
+    }
+    for (;;) {
+        if (!WaitForSocket(m_hSocket, false, m_receiveDeadline)) {
+            m_bTimedOut = true;
+            throw CSocketClosed();
+        }
+        ++m_nRecvCalls;
+        const long nCount =
+            recv(m_hSocket, m_arrBuffer.data() + m_nFilled, m_arrBuffer.size() - m_nFilled, 0);
+        if (nCount > 0) {
+            m_nFilled += static_cast<size_t>(nCount);
+            return;
+        }
+        if (nCount < 0 && (errno == EINTR || errno == EAGAIN)) continue;
+        // A read error ends the exchange the way an orderly close does.
+        throw CSocketClosed();
+    }
+}
+
+void CObjCommConnection::DropBuffered() {
+    m_nFrameStart = m_nCursor = m_nFilled = 0;
+    // One large frame should not pin its memory for the life of the connection.
+    if (m_arrBuffer.size() > kInitialBuffer) CByteArray().swap(m_arrBuffer);
+}

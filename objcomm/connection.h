@@ -1,0 +1,79 @@
+#pragma once
+#include <chrono>
+
+#include "objcomm/message.h"
+#include "objcomm/response.h"
+#include "platform/sockets.h"
+#include "platform/types.h"
+
+// The station's TCP link to the Object Communicator: one framed request out, one frame back
+// through the response factory. It knows where a frame ends, not what it means.
+class CObjCommConnection {
+public:
+    // The peer closed the connection before a whole frame arrived.
+    struct CSocketClosed {};
+
+    static constexpr std::chrono::milliseconds kDefaultConnectTimeout{5000};
+    static constexpr std::chrono::milliseconds kDefaultReceiveTimeout{15000};
+    // As a time-out: wait without limit.
+    static constexpr std::chrono::milliseconds kNoTimeout{-1};
+    // A longer declared body is refused before anything is sized by it.
+    static constexpr DWORD kMaxBodyLength = 16u << 20;
+
+    CObjCommConnection() = default;
+    // Takes over a socket that is already connected; the simulated server reads its
+    // requests through one.
+    explicit CObjCommConnection(SOCKET hConnected);
+    CObjCommConnection(const CObjCommConnection&) = delete;
+    CObjCommConnection& operator=(const CObjCommConnection&) = delete;
+    ~CObjCommConnection();
+
+    // strIp is dotted IPv4 text; no name is looked up.
+    BOOL Connect(const CString& strIp, UINT nPort);
+    BOOL IsConnected() const { return m_bConnected; }
+    BOOL Send(CObjCommMessage& request, const CString& strIdentifier, BOOL bLongLength);
+    // The next frame as a response the caller owns, or null when the peer closed (or the
+    // receive time-out passed) before a whole frame arrived. The factory's format errors
+    // pass through, as does CPassThruParseError for a body longer than kMaxBodyLength.
+    CObjCommResponse* Receive(DWORD dwContext);
+
+    // Each Receive gets the whole receive time-out, however the frame trickles in.
+    void SetTimeouts(std::chrono::milliseconds connect, std::chrono::milliseconds receive);
+    // Whether the last Receive came back empty because its time ran out.
+    bool ReceiveTimedOut() const { return m_bTimedOut; }
+    DWORD GetTag() const { return m_dwTag; }
+    // recv calls made so far; frames arrive through a buffer, so usually one per frame.
+    size_t GetRecvCalls() const { return m_nRecvCalls; }
+
+    BOOL SendBuffer(const CByteArray& bytes);
+    // Exactly one frame's bytes into packet; bytes that came after it stay for the next
+    // call. FALSE when the peer closed first or the time ran out.
+    BOOL ReceivePacket(CByteArray& packet);
+
+private:
+    BYTE RecvByte();
+    WORD RecvWord();
+    DWORD RecvDWord();
+    DWORD RecvBlock(int nMode);
+    // Makes nCount unread bytes available, waiting for the socket as long as it takes.
+    void Need(size_t nCount);
+    void FillBuffer();
+    void DropBuffered();
+
+    BOOL m_bConnected = FALSE;
+    SOCKET m_hSocket = INVALID_SOCKET;
+    DWORD m_dwTag = 0;
+
+    std::chrono::milliseconds m_connectTimeout = kDefaultConnectTimeout;
+    std::chrono::milliseconds m_receiveTimeout = kDefaultReceiveTimeout;
+    SocketClock::time_point m_receiveDeadline;
+    bool m_bTimedOut = false;
+    size_t m_nRecvCalls = 0;
+
+    // Received bytes: [m_nFrameStart, m_nCursor) is the frame being read, up to m_nFilled
+    // is what arrived. The array grows only when full of arrived bytes.
+    CByteArray m_arrBuffer;
+    size_t m_nFrameStart = 0;
+    size_t m_nCursor = 0;
+    size_t m_nFilled = 0;
+};

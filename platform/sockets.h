@@ -1,0 +1,39 @@
+#pragma once
+// The Windows Sockets names the station code is written in, over POSIX sockets. The calls
+// themselves (socket, bind, connect, send, recv, inet_addr, htons ...) keep their names.
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+
+#include <chrono>
+
+#include "platform/types.h"
+
+using SOCKET = int;
+inline constexpr SOCKET INVALID_SOCKET = -1;
+
+int closesocket(SOCKET hSocket);
+
+// POSIX sockets need no start-up; the application calls this where it would report a
+// failed start-up, so the path stays in one place.
+BOOL StartSockets();
+
+// send() for a socket whose peer may be gone: a closed peer is an error result, never
+// SIGPIPE, which would end the process.
+long SendNoSignal(SOCKET hSocket, const BYTE* pBytes, size_t nCount);
+
+// A dotted IPv4 address (no name lookup) and port as a socket address; false on bad text.
+bool MakeIpv4Address(const CString& strIp, UINT nPort, sockaddr_in& address);
+
+// A listening IPv4 stream socket on strIp:nPort; port 0 lets the system pick, and the port
+// in use lands in *pnBoundPort. INVALID_SOCKET on failure.
+SOCKET OpenListener(const CString& strIp, UINT nPort, UINT* pnBoundPort);
+
+using SocketClock = std::chrono::steady_clock;
+
+// The moment a wait of this length started now ends; a negative length never ends.
+SocketClock::time_point SocketDeadline(std::chrono::milliseconds timeout);
+
+// Waits until the socket can be read (data, end of stream or an error to collect) or, with
+// bWrite, written. Signals do not cut the wait short. False when the deadline passed.
+bool WaitForSocket(SOCKET hSocket, bool bWrite, SocketClock::time_point deadline);
