@@ -157,7 +157,7 @@ LONG CRegistryDatabase::CheckOwnership() {
     const int rc = stmt.Step();
     if (rc != SQLITE_ROW) return ErrorFromSqlite(rc, bWriting);
     if (stmt.ColumnInt(0) == kApplicationId && stmt.ColumnInt(1) == kSchemaVersion) {
-        return ERROR_SUCCESS;
+        return bWriting ? CheckIntegrity() : ERROR_SUCCESS;
     }
     const bool bEmpty = stmt.ColumnInt(0) == 0 && stmt.ColumnInt(1) == 0 && stmt.ColumnInt(2) == 0;
     if (!bEmpty) return bWriting ? ERROR_BADDB : ERROR_FILE_NOT_FOUND;
@@ -166,6 +166,15 @@ LONG CRegistryDatabase::CheckOwnership() {
                                          static_cast<long long>(kSchemaVersion));
     const int rcSchema = sqlite3_exec(m_pDb, strSchema.c_str(), nullptr, nullptr, nullptr);
     return rcSchema == SQLITE_OK ? ERROR_SUCCESS : ErrorFromSqlite(rcSchema, true);
+}
+
+LONG CRegistryDatabase::CheckIntegrity() {
+    // A damaged file could still take a write in its intact pages; refusing every write keeps
+    // what is left of it for whoever repairs it. The file is small, so the check is cheap.
+    CSqliteStatement stmt(m_pDb, "PRAGMA quick_check(1)");
+    const int rc = stmt.Step();
+    if (rc != SQLITE_ROW) return ErrorFromSqlite(rc, true);
+    return stmt.ColumnText(0) == "ok" ? ERROR_SUCCESS : ERROR_BADDB;
 }
 
 template <typename Work>

@@ -38,6 +38,7 @@ private:
 
     // Accepts a registry of ours; Create also initialises a file with nothing in it.
     LONG CheckOwnership();
+    LONG CheckIntegrity();
     template <typename Work>
     LONG InTransaction(Work work);
 

@@ -1,0 +1,24 @@
+#pragma once
+#include <string>
+
+#include "platform/types.h"
+
+// A fresh folder of its own for one test, with STATION_REGISTRY pointing at registry.db
+// inside it (not yet created). The folder goes when the object does.
+class CTempRegistry {
+public:
+    CTempRegistry();
+    CTempRegistry(const CTempRegistry&) = delete;
+    CTempRegistry& operator=(const CTempRegistry&) = delete;
+    ~CTempRegistry();
+
+    const std::string& Folder() const { return m_strFolder; }
+    std::string DatabasePath() const { return m_strFolder + "/registry.db"; }
+
+private:
+    std::string m_strFolder;
+};
+
+CByteArray ReadFileBytes(const std::string& strPath);
+void WriteFileBytes(const std::string& strPath, const CByteArray& data);
+CByteArray BytesOf(const std::string& strText);

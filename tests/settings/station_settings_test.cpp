@@ -1,0 +1,190 @@
+#include "app/station_settings.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <utility>
+
+#include "app/registry_values.h"
+#include "platform/registry.h"
+#include "tests/registry/temp_registry.h"
+
+namespace {
+
+using NamesAndTypes = std::vector<std::pair<CString, DWORD>>;
+
+class StationSettingsTest : public ::testing::Test {
+protected:
+    void SetUp() override { m_registry.emplace(); }
+
+    static CString PathOf(const char* pszName) { return g_strStationKeyPath + pszName; }
+
+    // What the key holds, in the order the values were first written.
+    static NamesAndTypes StoredValues() {
+        NamesAndTypes values;
+        HKEY hKey = nullptr;
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Quenvale\\Tarrow", 0, KEY_READ, &hKey) !=
+            ERROR_SUCCESS) {
+            return values;
+        }
+        char szName[64];
+        DWORD cchName = sizeof(szName);
+        DWORD dwType = 0;
+        for (DWORD i = 0; RegEnumValueA(hKey, i, szName, &cchName, nullptr, &dwType, nullptr,
+                                        nullptr) == ERROR_SUCCESS;
+             ++i, cchName = sizeof(szName)) {
+            values.emplace_back(szName, dwType);
+        }
+        RegCloseKey(hKey);
+        return values;
+    }
+
+    static CStationSettings Loaded() {
+        CStationSettings settings;
+        settings.Load();
+        return settings;
+    }
+
+    std::optional<CTempRegistry> m_registry;
+};
+
+void ExpectDefaults(const CStationSettings& settings) {
+    EXPECT_EQ(settings.GetObjectCommunicatorIp(), "127.0.0.1");
+    EXPECT_EQ(settings.GetObjectCommunicatorPort(), 1500u);
+    EXPECT_EQ(settings.GetPrinterName(), "Simulator");
+    EXPECT_EQ(settings.GetStationName(), "STA1");
+    EXPECT_EQ(settings.GetReaderId(), "");
+    EXPECT_EQ(settings.GetPiccReaderId(), "");
+    EXPECT_EQ(settings.GetExtReaderId(), "");
+    EXPECT_EQ(settings.GetInstallPath(), "");
+    EXPECT_EQ(settings.GetRegisterByName(), 0u);
+    EXPECT_EQ(settings.GetSuppressDialogs(), 0u);
+}
+
+TEST(StationKeyPathTest, NamesTheStationKeyWithTrailingBackslash) {
+    EXPECT_EQ(g_strStationKeyPath, "HKEY_LOCAL_MACHINE\\SOFTWARE\\Quenvale\\Tarrow\\");
+}
+
+TEST_F(StationSettingsTest, DefaultsApplyOnEmptyRegistry) { ExpectDefaults(Loaded()); }
+
+TEST_F(StationSettingsTest, FirstSaveWritesNineValuesInOrderButNotInstallPath) {
+    Loaded().Save();
+    const NamesAndTypes expected = {
+        {"ObjectCommunicatorIp", REG_SZ}, {"ObjectCommunicatorPort", REG_DWORD},
+        {"PrinterName", REG_SZ},          {"StationName", REG_SZ},
+        {"ReaderId", REG_SZ},             {"PiccReaderId", REG_SZ},
+        {"ExtReaderId", REG_SZ},          {"RegisterByName", REG_DWORD},
+        {"SuppressDialogs", REG_DWORD},
+    };
+    EXPECT_EQ(StoredValues(), expected);
+    EXPECT_EQ(ReadRegistryDword(PathOf("ObjectCommunicatorPort")), 1500u);
+    EXPECT_EQ(ReadRegistryString(PathOf("StationName")), "STA1");
+    ExpectDefaults(Loaded());
+}
+
+TEST_F(StationSettingsTest, SaveOpensAndClosesTheKeyNineTimes) {
+    CStationSettings settings = Loaded();
+    const CRegistryHandleCounts before = GetRegistryHandleCounts();
+    settings.Save();
+    const CRegistryHandleCounts after = GetRegistryHandleCounts();
+    EXPECT_EQ(after.dwOpened - before.dwOpened, 9u);
+    EXPECT_EQ(after.dwClosed - before.dwClosed, 9u);
+}
+
+TEST_F(StationSettingsTest, LoadOpensAndClosesTheKeyOncePerValue) {
+    Loaded().Save();
+    const CRegistryHandleCounts before = GetRegistryHandleCounts();
+    Loaded();
+    const CRegistryHandleCounts after = GetRegistryHandleCounts();
+    EXPECT_EQ(after.dwOpened - before.dwOpened, 10u);
+    EXPECT_EQ(after.dwClosed - before.dwClosed, 10u);
+}
+
+TEST_F(StationSettingsTest, SaveRegistrationWritesPrinterNameThenRegisterByNameOnly) {
+    CStationSettings settings = Loaded();
+    settings.SetPrinterName("host-17");
+    settings.SetRegisterByName(1);
+    settings.SetStationName("STA9");
+    settings.SaveRegistration();
+    const NamesAndTypes expected = {{"PrinterName", REG_SZ}, {"RegisterByName", REG_DWORD}};
+    EXPECT_EQ(StoredValues(), expected);
+    EXPECT_EQ(Loaded().GetPrinterName(), "host-17");
+    EXPECT_EQ(Loaded().GetRegisterByName(), 1u);
+}
+
+TEST_F(StationSettingsTest, SavedValuesLoadBackUnchanged) {
+    CStationSettings settings;
+    settings.SetObjectCommunicatorIp("10.1.2.3");
+    settings.SetObjectCommunicatorPort(0xFFFFFFFF);
+    settings.SetPrinterName(" Printer 1 ");
+    settings.SetStationName("STA2");
+    settings.SetReaderId("Reader A 00 00");
+    settings.SetPiccReaderId("Reader B 00 01");
+    settings.SetExtReaderId("Reader C 00 02");
+    settings.SetInstallPath("/opt/station");
+    settings.SetRegisterByName(7);
+    settings.SetSuppressDialogs(1);
+    settings.Save();
+
+    const CStationSettings loaded = Loaded();
+    EXPECT_EQ(loaded.GetObjectCommunicatorIp(), "10.1.2.3");
+    EXPECT_EQ(loaded.GetObjectCommunicatorPort(), 0xFFFFFFFFu);
+    EXPECT_EQ(loaded.GetPrinterName(), " Printer 1 ");
+    EXPECT_EQ(loaded.GetStationName(), "STA2");
+    EXPECT_EQ(loaded.GetReaderId(), "Reader A 00 00");
+    EXPECT_EQ(loaded.GetPiccReaderId(), "Reader B 00 01");
+    EXPECT_EQ(loaded.GetExtReaderId(), "Reader C 00 02");
+    EXPECT_EQ(loaded.GetInstallPath(), "");
+    EXPECT_EQ(loaded.GetRegisterByName(), 7u);
+    EXPECT_EQ(loaded.GetSuppressDialogs(), 1u);
+}
+
+TEST_F(StationSettingsTest, PortLoadsAs1500WhenZeroTextOrAbsent) {
+    struct Case {
+        const char* pszWhat;
+        void (*store)();
+        DWORD dwExpected;
+    } const cases[] = {
+        {"absent", [] {}, 1500},
+        {"zero", [] { WriteRegistryDword(PathOf("ObjectCommunicatorPort"), 0); }, 1500},
+        {"text", [] { WriteRegistryString(PathOf("ObjectCommunicatorPort"), "1600", false); }, 1500},
+        {"1600", [] { WriteRegistryDword(PathOf("ObjectCommunicatorPort"), 1600); }, 1600},
+    };
+    for (const Case& c : cases) {
+        m_registry.emplace();
+        c.store();
+        EXPECT_EQ(Loaded().GetObjectCommunicatorPort(), c.dwExpected) << c.pszWhat;
+    }
+}
+
+TEST_F(StationSettingsTest, BlankTextsLoadAsTheirDefaults) {
+    for (const char* pszName : {"ObjectCommunicatorIp", "PrinterName", "StationName", "ReaderId",
+                                "PiccReaderId", "ExtReaderId", "InstallPath"}) {
+        ASSERT_TRUE(WriteRegistryString(PathOf(pszName), " \t\r\n\v\f ", false));
+    }
+    ExpectDefaults(Loaded());
+}
+
+TEST_F(StationSettingsTest, DwordsStoredAsTextLoadAsZero) {
+    WriteRegistryString(PathOf("RegisterByName"), "1", false);
+    WriteRegistryString(PathOf("SuppressDialogs"), "1", false);
+    const CStationSettings settings = Loaded();
+    EXPECT_EQ(settings.GetRegisterByName(), 0u);
+    EXPECT_EQ(settings.GetSuppressDialogs(), 0u);
+}
+
+TEST_F(StationSettingsTest, ExpandableTextLoadsUnexpanded) {
+    setenv("ProgramFiles", "/should/not/appear", 1);
+    ASSERT_TRUE(WriteRegistryString(PathOf("InstallPath"), "%ProgramFiles%\\Tarrow", true));
+    EXPECT_EQ(Loaded().GetInstallPath(), "%ProgramFiles%\\Tarrow");
+}
+
+TEST_F(StationSettingsTest, DamagedRegistryLoadsDefaultsAndSaveLeavesItAlone) {
+    const CByteArray damaged = BytesOf("SQLite format 3\nnot really");
+    WriteFileBytes(m_registry->DatabasePath(), damaged);
+    ExpectDefaults(Loaded());
+    Loaded().Save();
+    EXPECT_TRUE(ReadFileBytes(m_registry->DatabasePath()) == damaged) << "the file changed";
+}
+
+}  // namespace
