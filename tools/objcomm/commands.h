@@ -8,3 +8,7 @@
 int RunDecode(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
               std::ostream& err);
 int RunFrame(const std::vector<std::string>& args, std::ostream& out);
+// Sends one request to a server and prints the answer as decode does.
+int RunSend(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// Runs the simulated Object Communicator until its connection count or a stop signal.
+int RunServe(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

@@ -7,10 +7,10 @@
 
 #include "objcomm/errors.h"
 
-CDecodedFrame DecodeFrame(CInBinaryString& frame, DWORD dwContext) {
+CDecodedFrame CatchFormatErrors(const std::function<CObjCommResponse*()>& create) {
     CDecodedFrame decoded;
     try {
-        decoded.response.reset(CObjCommResponse::Create(frame, &decoded.dwTag, dwContext));
+        decoded.response.reset(create());
     } catch (const CPassThruParseError&) {
         decoded.strError = "CPassThruParseError";
     } catch (const CPassThruChecksumError&) {
@@ -23,13 +23,23 @@ CDecodedFrame DecodeFrame(CInBinaryString& frame, DWORD dwContext) {
     return decoded;
 }
 
+CDecodedFrame DecodeFrame(CInBinaryString& frame, DWORD dwContext) {
+    DWORD dwTag = 0;
+    CDecodedFrame decoded =
+        CatchFormatErrors([&] { return CObjCommResponse::Create(frame, &dwTag, dwContext); });
+    decoded.dwTag = dwTag;
+    return decoded;
+}
+
 CDecodedFrame DecodeFrame(const CByteArray& frame, DWORD dwContext) {
     CInBinaryString reader(frame);
     return DecodeFrame(reader, dwContext);
 }
 
-std::string ResponseClassName(const CObjCommResponse& response) {
-    const char* mangled = typeid(response).name();
+std::string ResponseClassName(const CObjCommResponse& response) { return ClassName(typeid(response)); }
+
+std::string ClassName(const std::type_info& type) {
+    const char* mangled = type.name();
     int status = 0;
     char* demangled = abi::__cxa_demangle(mangled, nullptr, nullptr, &status);
     std::string name = status == 0 && demangled ? demangled : mangled;

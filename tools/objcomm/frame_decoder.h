@@ -1,6 +1,8 @@
 #pragma once
+#include <functional>
 #include <memory>
 #include <string>
+#include <typeinfo>
 
 #include "objcomm/response.h"
 
@@ -12,9 +14,14 @@ struct CDecodedFrame {
     DWORD dwTag = 0;
 };
 
+// Runs create, which makes a response or throws a format error, and records either.
+CDecodedFrame CatchFormatErrors(const std::function<CObjCommResponse*()>& create);
+
 CDecodedFrame DecodeFrame(const CByteArray& frame, DWORD dwContext);
 // Decodes a frame read whole into a CInBinaryString (as the connection hands it over).
 CDecodedFrame DecodeFrame(CInBinaryString& frame, DWORD dwContext);
 
 // "CRspError" for a CRspError, whatever the object.
 std::string ResponseClassName(const CObjCommResponse& response);
+// The source name of a type, as ResponseClassName gives it.
+std::string ClassName(const std::type_info& type);

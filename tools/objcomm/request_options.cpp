@@ -7,10 +7,6 @@
 
 namespace {
 
-// The contexts the station itself sends its two requests with.
-constexpr DWORD kHealthCheckContext = 0;
-constexpr DWORD kRegisterContext = 1;
-
 bool TakeFramingOption(const std::vector<std::string>& args, size_t& i, CRequestSpec& spec) {
     if (args[i] == "--id") {
         spec.strIdentifier = OptionValue(args, i);

@@ -5,6 +5,10 @@
 
 #include "objcomm/message.h"
 
+// The contexts the station sends its two requests with.
+inline constexpr DWORD kHealthCheckContext = 0;
+inline constexpr DWORD kRegisterContext = 1;
+
 // A request named on the command line ("health ..." or "register ..."), with how to frame it.
 struct CRequestSpec {
     std::unique_ptr<CObjCommMessage> message;

@@ -1,6 +1,7 @@
 #include "tools/objcomm/usage_error.h"
 
 #include <cerrno>
+#include <cmath>
 #include <cstdlib>
 #include <vector>
 
@@ -17,6 +18,19 @@ unsigned long ParseNumberArgument(const std::string& strOption, const std::strin
                           ", not '" + strText + "'");
     }
     return value;
+}
+
+std::chrono::milliseconds ParseSecondsArgument(const std::string& strOption,
+                                               const std::string& strText, unsigned nMax) {
+    const bool bDecimal = !strText.empty() &&
+                          strText.find_first_not_of("0123456789.") == std::string::npos &&
+                          strText.find('.') == strText.rfind('.');
+    const double seconds = bDecimal ? std::strtod(strText.c_str(), nullptr) : 0;
+    if (!bDecimal || strText == "." || seconds <= 0 || seconds > nMax) {
+        throw CUsageError(strOption + " takes seconds above 0 and up to " + std::to_string(nMax) +
+                          ", not '" + strText + "'");
+    }
+    return std::chrono::milliseconds(static_cast<long long>(std::ceil(seconds * 1000)));
 }
 
 const std::string& OptionValue(const std::vector<std::string>& args, size_t& i) {

@@ -1,0 +1,92 @@
+#include "tools/objcomm/received_request.h"
+
+#include "objcomm/errors.h"
+#include "objcomm/health_check_request.h"
+#include "objcomm/hex.h"
+#include "objcomm/in_binary_string.h"
+#include "objcomm/register_device_request.h"
+#include "tools/objcomm/frame_decoder.h"
+#include "tools/objcomm/json.h"
+#include "tools/objcomm/request_options.h"
+
+namespace {
+
+constexpr BYTE kLongForm16 = 0x00;
+constexpr BYTE kLongForm32 = 0x02;
+constexpr BYTE kHealthCheck = 0x99;
+constexpr BYTE kRegisterDevice = 0x06;
+constexpr char kOverwriteWithPseudoIp = '2';
+
+// The payload of CMsgRegisterDevice::GetData, read back.
+void ReadRegisterDevice(CReceivedRequest& request) {
+    CInBinaryString payload(request.body);
+    try {
+        const char cMode = static_cast<char>(payload.ReadByte());
+        const CString strOld = cMode == kOverwriteWithPseudoIp ? payload.ReadString(-1) : "";
+        const CString strName = payload.ReadString(-1);
+        CByteArray modules;
+        payload.ReadBytes(modules, -1);
+        if (!payload.IsExhausted()) {
+            request.strProblem = "bytes after the module list";
+            return;
+        }
+        auto message = std::make_unique<CMsgRegisterDevice>(strName, modules, strOld, kRegisterContext);
+        message->m_cOverwriteMode = cMode;
+        request.message = std::move(message);
+    } catch (const CInBinaryStringException&) {
+        request.strProblem = "Register Device payload cut short";
+    }
+}
+
+std::string ClassText(const CReceivedRequest& request) {
+    return request.message ? ClassName(typeid(*request.message)) : "unknown";
+}
+
+}  // namespace
+
+CReceivedRequest ReadReceivedRequest(const CByteArray& bytes) {
+    CReceivedRequest request;
+    CInBinaryString frame(bytes);
+    try {
+        const BYTE first = frame.ReadByte();
+        request.bLongForm = first == kLongForm16 || first == kLongForm32;
+        request.nCommand = first;
+        if (request.bLongForm) {
+            request.strIdentifier = frame.ReadString(-1);
+            request.nCommand = frame.ReadByte();
+        }
+        frame.ReadBytes(request.body, first == kLongForm32 ? -4 : -2);
+        if (!frame.VerifyChecksum()) request.strProblem = "bad checksum";
+    } catch (const CInBinaryStringException&) {
+        request.strProblem = "frame cut short";
+    }
+    if (!request.strProblem.empty()) return request;
+    if (request.nCommand == kHealthCheck) {
+        request.message = std::make_unique<CMsgHealthCheck>(request.bLongForm, kHealthCheckContext);
+    } else if (request.nCommand == kRegisterDevice) {
+        ReadRegisterDevice(request);
+    }
+    return request;
+}
+
+void PrintReceivedRequest(std::ostream& out, const CReceivedRequest& request, bool bJson) {
+    const CStringArray describe = request.message ? request.message->Describe() : CStringArray();
+    const char* pszForm = request.bLongForm ? "long" : "short";
+    if (bJson) {
+        out << "{\"request\":" << JsonString(ClassText(request))
+            << ",\"command\":" << int{request.nCommand} << ",\"form\":\"" << pszForm
+            << "\",\"id\":" << JsonString(request.strIdentifier) << ",\"describe\":[";
+        for (size_t i = 0; i < describe.size(); ++i) out << (i ? "," : "") << JsonString(describe[i]);
+        out << "],\"body\":" << JsonString(ToHex(request.body)) << ",\"malformed\":"
+            << (request.strProblem.empty() ? "null" : JsonString(request.strProblem)) << "}\n";
+        return;
+    }
+    out << ClassText(request) << " command=" << int{request.nCommand} << " form=" << pszForm;
+    if (request.bLongForm) out << " id=" << request.strIdentifier;
+    if (!request.strProblem.empty()) out << " malformed: " << request.strProblem;
+    if (!request.message) out << " body=" << ToHex(request.body);
+    for (size_t i = 0; i + 1 < describe.size(); i += 2) {
+        out << "; " << describe[i] << ": " << describe[i + 1];
+    }
+    out << "\n";
+}

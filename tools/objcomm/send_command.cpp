@@ -1,0 +1,84 @@
+#include <ostream>
+
+#include "objcomm/connection.h"
+#include "platform/format.h"
+#include "tools/objcomm/address_argument.h"
+#include "tools/objcomm/commands.h"
+#include "tools/objcomm/request_options.h"
+#include "tools/objcomm/response_printer.h"
+#include "tools/objcomm/usage_error.h"
+
+namespace {
+
+constexpr int kAnswered = 0;
+constexpr int kMalformedAnswer = 1;
+constexpr int kCannotConnect = 3;
+constexpr int kNoAnswer = 4;
+constexpr unsigned kMaxTimeoutSeconds = 3600;
+// The context the station decodes its answers with.
+constexpr DWORD kReceiveContext = 0;
+
+struct CSendOptions {
+    CServerAddress to{"127.0.0.1", 1500};
+    std::chrono::milliseconds connectTimeout = CObjCommConnection::kDefaultConnectTimeout;
+    std::chrono::milliseconds receiveTimeout = CObjCommConnection::kDefaultReceiveTimeout;
+    bool bJson = false;
+};
+
+// Reads the options before the request word; i is left on that word.
+CSendOptions ParseSendOptions(const std::vector<std::string>& args, size_t& i) {
+    CSendOptions options;
+    for (; i < args.size() && args[i].starts_with("--"); ++i) {
+        if (args[i] == "--to") {
+            options.to = ParseAddressArgument("--to", OptionValue(args, i));
+        } else if (args[i] == "--timeout") {
+            options.connectTimeout = options.receiveTimeout =
+                ParseSecondsArgument("--timeout", OptionValue(args, i), kMaxTimeoutSeconds);
+        } else if (args[i] == "--json") {
+            options.bJson = true;
+        } else {
+            throw CUsageError("unknown option '" + args[i] + "' for send");
+        }
+    }
+    return options;
+}
+
+}  // namespace
+
+int RunSend(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    size_t i = 0;
+    const CSendOptions options = ParseSendOptions(args, i);
+    CRequestSpec request = ParseRequest(args, i, false);
+    const std::string strServer = options.to.ToText();
+
+    StartSockets();
+    CObjCommConnection connection;
+    connection.SetTimeouts(options.connectTimeout, options.receiveTimeout);
+    if (!connection.Connect(options.to.strIp, options.to.nPort)) {
+        err << "objcomm send: cannot connect to " << strServer << "\n";
+        return kCannotConnect;
+    }
+    if (!connection.Send(*request.message, request.strIdentifier, request.bLongLength)) {
+        err << "objcomm send: " << strServer << " did not take the request\n";
+        return kNoAnswer;
+    }
+    CDecodedFrame decoded = CatchFormatErrors([&] { return connection.Receive(kReceiveContext); });
+    decoded.dwTag = connection.GetTag();
+    if (!decoded.response && decoded.strError.empty()) {
+        if (connection.ReceiveTimedOut()) {
+            err << "objcomm send: " << strServer << " did not respond within "
+                << FormatText("%g", static_cast<double>(options.receiveTimeout.count()) / 1000)
+                << " s\n";
+        } else {
+            err << "objcomm send: " << strServer << " closed the connection without responding\n";
+        }
+        return kNoAnswer;
+    }
+    PrintDecodedFrame(out, decoded, options.bJson);
+    if (!decoded.response) {
+        err << "objcomm send: " << strServer << " sent a malformed response (" << decoded.strError
+            << ")\n";
+        return kMalformedAnswer;
+    }
+    return kAnswered;
+}
