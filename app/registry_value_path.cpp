@@ -15,7 +15,9 @@ CRegistryValuePath::CRegistryValuePath(const CString& strFullPath, bool bKeyOnly
     }
 }
 
-CRegistryValuePath::~CRegistryValuePath() { Close(); }
+CRegistryValuePath::~CRegistryValuePath() {
+    Close();
+}
 
 const CString& CRegistryValuePath::GetValueName() const {
     static const CString strNone;
@@ -59,8 +61,8 @@ bool CRegistryValuePath::ReadString(CString& strValue) {
         return false;
     }
     CString strBuffer(cbData, '\0');
-    if (RegQueryValueExA(m_hKey, pszName, nullptr, nullptr, reinterpret_cast<BYTE*>(strBuffer.data()),
-                         &cbData) != ERROR_SUCCESS) {
+    if (RegQueryValueExA(m_hKey, pszName, nullptr, nullptr,
+                         reinterpret_cast<BYTE*>(strBuffer.data()), &cbData) != ERROR_SUCCESS) {
         return false;
     }
     // The stored size counts the terminating zero.
@@ -79,6 +81,7 @@ bool CRegistryValuePath::WriteDword(DWORD dwValue) {
 }
 
 bool CRegistryValuePath::WriteString(const CString& strValue, bool bExpand) {
-    return SetValue(bExpand ? REG_EXPAND_SZ : REG_SZ, reinterpret_cast<const BYTE*>(strValue.c_str()),
+    return SetValue(bExpand ? REG_EXPAND_SZ : REG_SZ,
+                    reinterpret_cast<const BYTE*>(strValue.c_str()),
                     static_cast<DWORD>(strValue.size() + 1));
 }

@@ -7,8 +7,12 @@ const CString g_strStationKeyPath = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Quenvale\\Tar
 
 namespace {
 
-CString ReadText(const char* pszName) { return ReadRegistryString(g_strStationKeyPath + pszName); }
-DWORD ReadNumber(const char* pszName) { return ReadRegistryDword(g_strStationKeyPath + pszName); }
+CString ReadText(const char* pszName) {
+    return ReadRegistryString(g_strStationKeyPath + pszName);
+}
+DWORD ReadNumber(const char* pszName) {
+    return ReadRegistryDword(g_strStationKeyPath + pszName);
+}
 void WriteText(const char* pszName, const CString& strValue) {
     WriteRegistryString(g_strStationKeyPath + pszName, strValue, false);
 }

@@ -23,8 +23,8 @@ constexpr DWORD kMaxValueBytes = 1 << 20;
 CRegistryKey g_rootKeys[5];
 
 constexpr CRegistryRoot kRoots[] = {
-    {&g_rootKeys[0], "HKEY_LOCAL_MACHINE", "HKLM"}, {&g_rootKeys[1], "HKEY_CURRENT_USER", "HKCU"},
-    {&g_rootKeys[2], "HKEY_CLASSES_ROOT", "HKCR"},  {&g_rootKeys[3], "HKEY_USERS", "HKU"},
+    {&g_rootKeys[0], "HKEY_LOCAL_MACHINE", "HKLM"},  {&g_rootKeys[1], "HKEY_CURRENT_USER", "HKCU"},
+    {&g_rootKeys[2], "HKEY_CLASSES_ROOT", "HKCR"},   {&g_rootKeys[3], "HKEY_USERS", "HKU"},
     {&g_rootKeys[4], "HKEY_CURRENT_CONFIG", "HKCC"},
 };
 
@@ -91,7 +91,8 @@ LONG OpenKey(HKEY hParent, LPCSTR lpSubKey, REGSAM samDesired, bool bCreate, PHK
                       : key->database->FindKey(key->strPath, key->nKeyId);
     if (lResult != ERROR_SUCCESS) return lResult;
 
-    if (lpdwDisposition) *lpdwDisposition = bCreated ? REG_CREATED_NEW_KEY : REG_OPENED_EXISTING_KEY;
+    if (lpdwDisposition)
+        *lpdwDisposition = bCreated ? REG_CREATED_NEW_KEY : REG_OPENED_EXISTING_KEY;
     *phkResult = Register(std::move(key));
     return ERROR_SUCCESS;
 }
@@ -131,9 +132,8 @@ LONG RegOpenKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD, REGSAM samDesired, PHKEY p
     return OpenKey(hKey, lpSubKey, samDesired, false, phkResult, nullptr);
 }
 
-LONG RegCreateKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD, LPSTR, DWORD dwOptions,
-                     REGSAM samDesired, LPSECURITY_ATTRIBUTES, PHKEY phkResult,
-                     LPDWORD lpdwDisposition) {
+LONG RegCreateKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD, LPSTR, DWORD dwOptions, REGSAM samDesired,
+                     LPSECURITY_ATTRIBUTES, PHKEY phkResult, LPDWORD lpdwDisposition) {
     if (dwOptions != REG_OPTION_NON_VOLATILE) return ERROR_INVALID_PARAMETER;
     return OpenKey(hKey, lpSubKey, samDesired, true, phkResult, lpdwDisposition);
 }

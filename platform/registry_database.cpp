@@ -46,11 +46,16 @@ struct CSqliteError {
 };
 
 constexpr CSqliteError kSqliteErrors[] = {
-    {SQLITE_PERM, ERROR_ACCESS_DENIED},   {SQLITE_READONLY, ERROR_ACCESS_DENIED},
-    {SQLITE_CANTOPEN, ERROR_ACCESS_DENIED}, {SQLITE_AUTH, ERROR_ACCESS_DENIED},
-    {SQLITE_BUSY, ERROR_BUSY},            {SQLITE_LOCKED, ERROR_BUSY},
-    {SQLITE_NOMEM, ERROR_OUTOFMEMORY},    {SQLITE_FULL, ERROR_DISK_FULL},
-    {SQLITE_CORRUPT, ERROR_BADDB},        {SQLITE_NOTADB, ERROR_BADDB},
+    {SQLITE_PERM, ERROR_ACCESS_DENIED},
+    {SQLITE_READONLY, ERROR_ACCESS_DENIED},
+    {SQLITE_CANTOPEN, ERROR_ACCESS_DENIED},
+    {SQLITE_AUTH, ERROR_ACCESS_DENIED},
+    {SQLITE_BUSY, ERROR_BUSY},
+    {SQLITE_LOCKED, ERROR_BUSY},
+    {SQLITE_NOMEM, ERROR_OUTOFMEMORY},
+    {SQLITE_FULL, ERROR_DISK_FULL},
+    {SQLITE_CORRUPT, ERROR_BADDB},
+    {SQLITE_NOTADB, ERROR_BADDB},
 };
 
 LONG ErrorFromSqlite(int rc, bool bWriting) {
@@ -96,8 +101,8 @@ LONG CreateFolderOf(const CString& strPath) {
     if (folder.empty() || std::filesystem::create_directories(folder, error) || !error) {
         return ERROR_SUCCESS;
     }
-    const bool bDenied = error == std::errc::permission_denied ||
-                         error == std::errc::read_only_file_system;
+    const bool bDenied =
+        error == std::errc::permission_denied || error == std::errc::read_only_file_system;
     return bDenied ? ERROR_ACCESS_DENIED : ERROR_CANTWRITE;
 }
 
@@ -120,7 +125,9 @@ CString RegistryDatabasePath() {
     return (pszPath && *pszPath) ? CString(pszPath) : CString(kDefaultPath);
 }
 
-CRegistryDatabase::~CRegistryDatabase() { sqlite3_close(m_pDb); }
+CRegistryDatabase::~CRegistryDatabase() {
+    sqlite3_close(m_pDb);
+}
 
 LONG CRegistryDatabase::Open(EAccess access, std::unique_ptr<CRegistryDatabase>& result) {
     const CString strPath = RegistryDatabasePath();
@@ -199,8 +206,7 @@ LONG CRegistryDatabase::FindKey(const CString& strPath, std::int64_t& nKeyId) {
     return lResult;
 }
 
-LONG CRegistryDatabase::CreateKey(const CString& strPath, std::int64_t& nKeyId,
-                                  bool& bCreated) {
+LONG CRegistryDatabase::CreateKey(const CString& strPath, std::int64_t& nKeyId, bool& bCreated) {
     return InTransaction([&] {
         // Each prefix ending before a backslash is a parent; the whole path comes last.
         size_t nEnd = 0;
@@ -247,8 +253,7 @@ LONG CRegistryDatabase::SetValue(std::int64_t nKeyId, const CString& strName, DW
 
 LONG CRegistryDatabase::DeleteValue(std::int64_t nKeyId, const CString& strName) {
     return InTransaction([&] {
-        CSqliteStatement remove(m_pDb,
-                                "DELETE FROM registry_values WHERE key_id = ? AND name = ?");
+        CSqliteStatement remove(m_pDb, "DELETE FROM registry_values WHERE key_id = ? AND name = ?");
         remove.Bind(nKeyId).Bind(strName);
         const LONG lResult = Execute(remove);
         if (lResult != ERROR_SUCCESS) return lResult;

@@ -5,7 +5,9 @@
 CSqliteStatement::CSqliteStatement(sqlite3* pDb, const char* pszSql)
     : m_rc(sqlite3_prepare_v2(pDb, pszSql, -1, &m_pStmt, nullptr)) {}
 
-CSqliteStatement::~CSqliteStatement() { sqlite3_finalize(m_pStmt); }
+CSqliteStatement::~CSqliteStatement() {
+    sqlite3_finalize(m_pStmt);
+}
 
 void CSqliteStatement::Check(int rc) {
     if (m_rc == SQLITE_OK) m_rc = rc;
@@ -31,7 +33,9 @@ CSqliteStatement& CSqliteStatement::Bind(const CByteArray& data) {
     return *this;
 }
 
-int CSqliteStatement::Step() { return m_rc == SQLITE_OK ? sqlite3_step(m_pStmt) : m_rc; }
+int CSqliteStatement::Step() {
+    return m_rc == SQLITE_OK ? sqlite3_step(m_pStmt) : m_rc;
+}
 
 std::int64_t CSqliteStatement::ColumnInt(int nColumn) {
     return sqlite3_column_int64(m_pStmt, nColumn);
@@ -46,6 +50,5 @@ CString CSqliteStatement::ColumnText(int nColumn) {
 
 CByteArray CSqliteStatement::ColumnBlob(int nColumn) {
     const auto* pData = static_cast<const BYTE*>(sqlite3_column_blob(m_pStmt, nColumn));
-    return pData ? CByteArray(pData, pData + sqlite3_column_bytes(m_pStmt, nColumn))
-                 : CByteArray();
+    return pData ? CByteArray(pData, pData + sqlite3_column_bytes(m_pStmt, nColumn)) : CByteArray();
 }

@@ -18,16 +18,17 @@ protected:
 
     static HKEY Create(const char* pszSubKey, DWORD* pdwDisposition = nullptr) {
         HKEY hKey = nullptr;
-        EXPECT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, pszSubKey, 0, nullptr,
-                                  REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE, nullptr, &hKey,
-                                  pdwDisposition),
-                  ERROR_SUCCESS);
+        EXPECT_EQ(
+            RegCreateKeyExA(HKEY_LOCAL_MACHINE, pszSubKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                            KEY_READ | KEY_WRITE, nullptr, &hKey, pdwDisposition),
+            ERROR_SUCCESS);
         return hKey;
     }
     static LONG Open(const char* pszSubKey, REGSAM sam, HKEY& hKey) {
         return RegOpenKeyExA(HKEY_LOCAL_MACHINE, pszSubKey, 0, sam, &hKey);
     }
-    static LONG SetText(HKEY hKey, const char* pszName, const char* pszText, DWORD dwType = REG_SZ) {
+    static LONG SetText(HKEY hKey, const char* pszName, const char* pszText,
+                        DWORD dwType = REG_SZ) {
         return RegSetValueExA(hKey, pszName, 0, dwType, reinterpret_cast<const BYTE*>(pszText),
                               static_cast<DWORD>(std::strlen(pszText) + 1));
     }
@@ -96,8 +97,8 @@ TEST_F(RegistryTest, DwordKeepsAllThirtyTwoBits) {
         DWORD dwType = 0;
         DWORD dwRead = 0;
         DWORD cbData = sizeof(dwRead);
-        EXPECT_EQ(RegQueryValueExA(hKey, "Port", nullptr, &dwType,
-                                   reinterpret_cast<BYTE*>(&dwRead), &cbData),
+        EXPECT_EQ(RegQueryValueExA(hKey, "Port", nullptr, &dwType, reinterpret_cast<BYTE*>(&dwRead),
+                                   &cbData),
                   ERROR_SUCCESS);
         EXPECT_EQ(dwType, REG_DWORD);
         EXPECT_EQ(cbData, 4u);

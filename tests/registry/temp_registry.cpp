@@ -8,7 +8,8 @@
 #include <stdexcept>
 
 CTempRegistry::CTempRegistry() {
-    std::string strTemplate = (std::filesystem::temp_directory_path() / "station-reg-XXXXXX").string();
+    std::string strTemplate =
+        (std::filesystem::temp_directory_path() / "station-reg-XXXXXX").string();
     if (!mkdtemp(strTemplate.data())) throw std::runtime_error("mkdtemp failed");
     m_strFolder = strTemplate;
     setenv("STATION_REGISTRY", DatabasePath().c_str(), 1);
@@ -29,7 +30,10 @@ CByteArray ReadFileBytes(const std::string& strPath) {
 
 void WriteFileBytes(const std::string& strPath, const CByteArray& data) {
     std::ofstream file(strPath, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
+    file.write(reinterpret_cast<const char*>(data.data()),
+               static_cast<std::streamsize>(data.size()));
 }
 
-CByteArray BytesOf(const std::string& strText) { return CByteArray(strText.begin(), strText.end()); }
+CByteArray BytesOf(const std::string& strText) {
+    return CByteArray(strText.begin(), strText.end());
+}

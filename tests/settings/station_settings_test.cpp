@@ -65,15 +65,21 @@ TEST(StationKeyPathTest, NamesTheStationKeyWithTrailingBackslash) {
     EXPECT_EQ(g_strStationKeyPath, "HKEY_LOCAL_MACHINE\\SOFTWARE\\Quenvale\\Tarrow\\");
 }
 
-TEST_F(StationSettingsTest, DefaultsApplyOnEmptyRegistry) { ExpectDefaults(Loaded()); }
+TEST_F(StationSettingsTest, DefaultsApplyOnEmptyRegistry) {
+    ExpectDefaults(Loaded());
+}
 
 TEST_F(StationSettingsTest, FirstSaveWritesNineValuesInOrderButNotInstallPath) {
     Loaded().Save();
     const NamesAndTypes expected = {
-        {"ObjectCommunicatorIp", REG_SZ}, {"ObjectCommunicatorPort", REG_DWORD},
-        {"PrinterName", REG_SZ},          {"StationName", REG_SZ},
-        {"ReaderId", REG_SZ},             {"PiccReaderId", REG_SZ},
-        {"ExtReaderId", REG_SZ},          {"RegisterByName", REG_DWORD},
+        {"ObjectCommunicatorIp", REG_SZ},
+        {"ObjectCommunicatorPort", REG_DWORD},
+        {"PrinterName", REG_SZ},
+        {"StationName", REG_SZ},
+        {"ReaderId", REG_SZ},
+        {"PiccReaderId", REG_SZ},
+        {"ExtReaderId", REG_SZ},
+        {"RegisterByName", REG_DWORD},
         {"SuppressDialogs", REG_DWORD},
     };
     EXPECT_EQ(StoredValues(), expected);
@@ -147,7 +153,8 @@ TEST_F(StationSettingsTest, PortLoadsAs1500WhenZeroTextOrAbsent) {
     } const cases[] = {
         {"absent", [] {}, 1500},
         {"zero", [] { WriteRegistryDword(PathOf("ObjectCommunicatorPort"), 0); }, 1500},
-        {"text", [] { WriteRegistryString(PathOf("ObjectCommunicatorPort"), "1600", false); }, 1500},
+        {"text", [] { WriteRegistryString(PathOf("ObjectCommunicatorPort"), "1600", false); },
+         1500},
         {"1600", [] { WriteRegistryDword(PathOf("ObjectCommunicatorPort"), 1600); }, 1600},
     };
     for (const Case& c : cases) {

@@ -25,7 +25,9 @@ constexpr COperationSyntax kOperations[] = {
     {"get", EOperation::Get, "", "", true},
 };
 
-bool IsHelp(const CString& strArg) { return strArg == "--help" || strArg == "/?" || strArg == "-?"; }
+bool IsHelp(const CString& strArg) {
+    return strArg == "--help" || strArg == "/?" || strArg == "-?";
+}
 
 // The flag letter of "/x" or "-X", lower-cased; 0 for anything else.
 char FlagLetter(const CString& strArg) {

@@ -11,8 +11,9 @@ LONG OpenKey(HKEY hRoot, const CString& strSubKey, REGSAM samDesired, CKeyHandle
 
 LONG CreateKey(HKEY hRoot, const CString& strSubKey, CKeyHandle& key) {
     HKEY hKey = nullptr;
-    const LONG lResult = RegCreateKeyExA(hRoot, strSubKey.c_str(), 0, nullptr,
-                                         REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr, &hKey, nullptr);
+    const LONG lResult =
+        RegCreateKeyExA(hRoot, strSubKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE,
+                        nullptr, &hKey, nullptr);
     key.reset(hKey);
     return lResult;
 }
@@ -23,8 +24,8 @@ LONG ReadValue(HKEY hKey, const CString& strName, CRegistryValue& value) {
     if (lResult != ERROR_SUCCESS) return lResult;
     value.strName = strName;
     value.data.resize(cbData);
-    lResult = RegQueryValueExA(hKey, strName.c_str(), nullptr, &value.dwType, value.data.data(),
-                               &cbData);
+    lResult =
+        RegQueryValueExA(hKey, strName.c_str(), nullptr, &value.dwType, value.data.data(), &cbData);
     value.data.resize(cbData);
     return lResult;
 }

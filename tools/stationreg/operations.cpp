@@ -53,15 +53,13 @@ int RunQuery(const CRegKeyName& key, const CRegCommand& command, std::ostream& o
     out << "\n" << key.strDisplay << "\n";
     for (const CRegistryValue& value : values) {
         out << "    " << (value.strName.empty() ? "(Default)" : value.strName) << "    "
-            << ValueTypeName(value.dwType) << "    " << FormatData(value, EDwordStyle::Hex)
-            << "\n";
+            << ValueTypeName(value.dwType) << "    " << FormatData(value, EDwordStyle::Hex) << "\n";
     }
     out << "\n";
     return 0;
 }
 
-int RunGet(const CRegKeyName& key, const CString& strName, std::ostream& out,
-           std::ostream& err) {
+int RunGet(const CRegKeyName& key, const CString& strName, std::ostream& out, std::ostream& err) {
     CKeyHandle hKey;
     CRegistryValue value;
     LONG lResult = OpenKey(key.hRoot, key.strSubKey, KEY_READ, hKey);
@@ -110,8 +108,9 @@ int RunDelete(const CRegKeyName& key, const CRegCommand& command, std::ostream& 
     if (lResult == ERROR_SUCCESS) lResult = ReadValue(hKey.get(), strName, existing);
     if (lResult != ERROR_SUCCESS) return Fail(err, ErrorMessage(lResult));
     if (!command.bForce) {
-        const auto nRefused = Refusal(
-            FormatText("Permanently delete the registry value %s", strName.c_str()), "delete it", err);
+        const auto nRefused =
+            Refusal(FormatText("Permanently delete the registry value %s", strName.c_str()),
+                    "delete it", err);
         if (nRefused) return *nRefused;
     }
     lResult = RegDeleteValueA(hKey.get(), strName.c_str());

@@ -37,7 +37,8 @@ const char* ValueTypeName(DWORD dwType) {
 }
 
 bool ParseDwordData(const CString& strText, DWORD& dwValue) {
-    const bool bHex = strText.size() > 2 && strText[0] == '0' && (strText[1] == 'x' || strText[1] == 'X');
+    const bool bHex =
+        strText.size() > 2 && strText[0] == '0' && (strText[1] == 'x' || strText[1] == 'X');
     const char* pFirst = strText.data() + (bHex ? 2 : 0);
     const char* pLast = strText.data() + strText.size();
     // from_chars into an unsigned 32-bit type refuses signs and reports overflow itself.
