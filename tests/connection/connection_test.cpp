@@ -1,0 +1,333 @@
+#include "objcomm/connection.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "objcomm/errors.h"
+#include "objcomm/health_check_request.h"
+#include "tests/support/frames.h"
+#include "tests/support/scripted_peer.h"
+
+using namespace station_test;
+using namespace std::chrono_literals;
+
+namespace {
+
+// Long enough never to pass on a loaded machine; the tests that need a time-out set a short one.
+constexpr std::chrono::milliseconds kPatience = 5s;
+constexpr std::chrono::milliseconds kShortWait = 200ms;
+const CByteArray kShortHealthAnswer = {0x99, 0x00, 0x00, 0x99};
+
+// A pass-through request with no payload, in the short form: bytes 4 and 5 of its frame
+// are the exchange tag the connection chose.
+class CMsgTagProbe : public CObjCommMessage {
+public:
+    CMsgTagProbe() : CObjCommMessage(0) {}
+    int GetCommand() override { return 10; }
+    int GetSubCommand() override { return 0x13; }
+    bool HasHeader() override { return false; }
+    COutBinaryString GetData() override { return {}; }
+    CStringArray& Describe() override { return m_arrDescribe; }
+
+    CStringArray m_arrDescribe;
+};
+
+WORD SentTag(const CByteArray& probeFrame) {
+    EXPECT_EQ(probeFrame.size(), 7u);
+    return probeFrame.size() < 6 ? 0 : static_cast<WORD>(probeFrame[4] << 8 | probeFrame[5]);
+}
+
+CByteArray Joined(CByteArray first, const CByteArray& second) {
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
+}
+
+class ConnectionTest : public testing::Test {
+protected:
+    void SetUp() override {
+        peer = std::make_unique<CScriptedPeer>();
+        connection = std::make_unique<CObjCommConnection>();
+        connection->SetTimeouts(kPatience, kPatience);
+    }
+
+    // Connects and sends a Health Check, as the station opens every exchange.
+    void ConnectAndAsk() {
+        ASSERT_TRUE(connection->Connect("127.0.0.1", peer->GetPort()));
+        CMsgHealthCheck request(true, 0);
+        ASSERT_TRUE(connection->Send(request, "0123456789ABCDEF", FALSE));
+    }
+
+    std::unique_ptr<CObjCommResponse> Receive() {
+        return std::unique_ptr<CObjCommResponse>(connection->Receive(0));
+    }
+
+    // Declared first, destroyed last: the client closes before the peer is waited for.
+    std::unique_ptr<CScriptedPeer> peer;
+    std::unique_ptr<CObjCommConnection> connection;
+};
+
+// --- one whole frame, whatever its form and however it arrives ---
+
+struct FrameCase {
+    const char* pszName;
+    CByteArray frame;
+    bool bDrip;
+    int nCommand;
+    int nSubCommand;
+    bool bHeader;
+};
+
+void PrintTo(const FrameCase& c, std::ostream* os) { *os << c.pszName; }
+
+class FrameShapeTest : public ConnectionTest, public testing::WithParamInterface<FrameCase> {};
+
+// Each frame is followed at once by a short Health Check answer: reading the first must
+// take exactly its own bytes and leave the second whole.
+TEST_P(FrameShapeTest, ReadsExactlyOneFrameAndKeepsWhatFollows) {
+    const FrameCase& c = GetParam();
+    const CByteArray bytes = Joined(c.frame, kShortHealthAnswer);
+    peer->Play({ReadRequest(), c.bDrip ? Drip(bytes, 1ms) : Write(bytes), AwaitClose()});
+    ConnectAndAsk();
+
+    const auto first = Receive();
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->GetCommand(), c.nCommand);
+    EXPECT_EQ(first->GetSubCommand(), c.nSubCommand);
+    EXPECT_EQ(first->HasHeader(), c.bHeader);
+
+    const auto second = Receive();
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(second->GetCommand(), 0x99);
+    EXPECT_FALSE(second->HasHeader());
+}
+
+std::string FrameCaseName(const testing::TestParamInfo<FrameCase>& info) {
+    return info.param.pszName;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Frames, FrameShapeTest,
+    testing::Values(
+        FrameCase{"LongForm", LongFrame(0xFF, {0x93}), false, 0xFF, -1, true},
+        FrameCase{"SixByteLongFormWithEmptyIdentifierAndBody", Hex("00 00 99 00 00 99"), false,
+                  0x99, -1, true},
+        FrameCase{"LongFormWith32BitLength", LongFrame32(0xFF, {0x93}), false, 0xFF, -1, true},
+        FrameCase{"ShortForm", ShortFrame(0x99, {}), false, 0x99, -1, false},
+        FrameCase{"PassThrough", PassThroughFrame(0x13, {}, 0x1234), false, 10, 0x13, true},
+        FrameCase{"OneByteAtATime", LongFrame(0x06, Hex("53 54 41 31")), true, 6, -1, true}),
+    FrameCaseName);
+
+// --- the exchange ends without a response ---
+
+struct EndCase {
+    const char* pszName;
+    std::vector<CPeerStep> script;  // after the request is read
+    bool bTimedOut;
+};
+
+void PrintTo(const EndCase& c, std::ostream* os) { *os << c.pszName; }
+
+class NoResponseTest : public ConnectionTest, public testing::WithParamInterface<EndCase> {};
+
+TEST_P(NoResponseTest, ReceiveReturnsNullAndTellsTimeOutFromClose) {
+    std::vector<CPeerStep> script = {ReadRequest()};
+    script.insert(script.end(), GetParam().script.begin(), GetParam().script.end());
+    peer->Play(script);
+    connection->SetTimeouts(kPatience, kShortWait);
+    ConnectAndAsk();
+
+    EXPECT_EQ(Receive(), nullptr);
+    EXPECT_EQ(connection->ReceiveTimedOut(), GetParam().bTimedOut);
+}
+
+std::string EndCaseName(const testing::TestParamInfo<EndCase>& info) { return info.param.pszName; }
+
+CByteArray WithoutChecksum() {
+    CByteArray frame = LongFrame(0x06, Hex("53 54 41 31"));
+    frame.pop_back();
+    return frame;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ends, NoResponseTest,
+    testing::Values(EndCase{"PeerClosesWithoutAnswer", {Close()}, false},
+                    EndCase{"PeerClosesAfterFirstByte", {Write({0x00}), Close()}, false},
+                    EndCase{"PeerClosesBeforeChecksum", {Write(WithoutChecksum()), Close()}, false},
+                    EndCase{"PeerResetsConnection", {Reset()}, false},
+                    EndCase{"PeerStaysSilent", {AwaitClose()}, true},
+                    // Every byte comes well within the time-out, the frame as a whole does not.
+                    EndCase{"FrameTricklesPastTheTimeOut",
+                            {Drip(LongFrame(0x99, {}, "0123456789ABCDEF"), 40ms), AwaitClose()}, true}),
+    EndCaseName);
+
+TEST_F(ConnectionTest, FrameCutShortByTheTimeOutIsReadWholeByTheNextReceive) {
+    const CByteArray frame = LongFrame(0xFF, {0x93});
+    const CByteArray head(frame.begin(), frame.begin() + 3);
+    const CByteArray rest(frame.begin() + 3, frame.end());
+    peer->Play({ReadRequest(), Write(head), ReadRequest(), Write(rest), AwaitClose()});
+    connection->SetTimeouts(kPatience, kShortWait);
+    ConnectAndAsk();
+
+    EXPECT_EQ(Receive(), nullptr);
+    EXPECT_TRUE(connection->ReceiveTimedOut());
+    // A second request lets the peer know the first wait is over.
+    CMsgHealthCheck again(true, 0);
+    ASSERT_TRUE(connection->Send(again, "0123456789ABCDEF", FALSE));
+    connection->SetTimeouts(kPatience, kPatience);
+    const auto response = Receive();
+    ASSERT_NE(response, nullptr);
+    EXPECT_EQ(response->GetCommand(), 0xFF);
+    EXPECT_FALSE(connection->ReceiveTimedOut());
+}
+
+// --- exchange tag ---
+
+TEST_F(ConnectionTest, SendsTheTagOfTheLastPassThroughResponseAndZeroAfterAnyOther) {
+    peer->Play({ReadRequest(), Write(PassThroughFrame(0x13, {}, 0x1234)),  //
+                ReadRequest(), Write(LongFrame(0x99, {})),                 //
+                ReadRequest(), Write(PassThroughFrame(0x11, {}, 0x0505)),  // unknown sub-command
+                ReadRequest(), Write(PassThroughFrame(0x13, {}, 0x0707)),  //
+                ReadRequest(), Write(Hex("00 00 FF 00 00 FF")),            // rejected error frame
+                AwaitClose()});
+    ASSERT_TRUE(connection->Connect("127.0.0.1", peer->GetPort()));
+    CMsgTagProbe probe;
+
+    ASSERT_TRUE(connection->Send(probe, "", FALSE));
+    EXPECT_NE(Receive(), nullptr);
+    EXPECT_EQ(connection->GetTag(), 0x1234u);
+    ASSERT_TRUE(connection->Send(probe, "", FALSE));
+    EXPECT_NE(Receive(), nullptr);
+    EXPECT_EQ(connection->GetTag(), 0u);
+    ASSERT_TRUE(connection->Send(probe, "", FALSE));
+    EXPECT_THROW(Receive(), CPassThruSubCmdUnknown);
+    ASSERT_TRUE(connection->Send(probe, "", FALSE));
+    EXPECT_NE(Receive(), nullptr);
+    ASSERT_TRUE(connection->Send(probe, "", FALSE));
+    EXPECT_THROW(Receive(), CPassThruParseError);
+    ASSERT_TRUE(connection->Send(probe, "", FALSE));
+    connection.reset();
+
+    const std::vector<CByteArray>& sent = peer->Finish();
+    ASSERT_EQ(sent.size(), 6u);
+    const WORD expected[] = {0x0000, 0x1234, 0x0000, 0x0505, 0x0707, 0x0000};
+    for (size_t i = 0; i < sent.size(); ++i) EXPECT_EQ(SentTag(sent[i]), expected[i]) << i;
+}
+
+// --- malformed and hostile input ---
+
+TEST_F(ConnectionTest, MalformedFrameIsReportedAndTheNextFrameStillReads) {
+    CByteArray corrupt = LongFrame(0x99, {});
+    corrupt.back() = static_cast<BYTE>(corrupt.back() + 1);
+    peer->Play({ReadRequest(), Write(Joined(corrupt, kShortHealthAnswer)), AwaitClose()});
+    ConnectAndAsk();
+
+    EXPECT_THROW(Receive(), CPassThruChecksumError);
+    const auto next = Receive();
+    ASSERT_NE(next, nullptr);
+    EXPECT_EQ(next->GetCommand(), 0x99);
+}
+
+class HostileLengthTest : public ConnectionTest, public testing::WithParamInterface<DWORD> {};
+
+// The peer sends only the header and stays: waiting for the body would end in the
+// time-out, so a prompt parse error shows the claim was refused up front.
+TEST_P(HostileLengthTest, BodyLongerThanTheLimitIsAParseErrorBeforeItArrives) {
+    COutBinaryString header;
+    header.AppendByte(0x02).AppendByte(0x00).AppendByte(0x99).AppendDWord(GetParam());
+    peer->Play({ReadRequest(), Write(header.GetBytes()), AwaitClose()});
+    ConnectAndAsk();
+
+    EXPECT_THROW(Receive(), CPassThruParseError);
+    EXPECT_FALSE(connection->ReceiveTimedOut());
+}
+
+INSTANTIATE_TEST_SUITE_P(Claims, HostileLengthTest,
+                         testing::Values(CObjCommConnection::kMaxBodyLength + 1, 0xFFFFFFFFu));
+
+TEST_F(ConnectionTest, BodyOfExactlyTheLimitIsRead) {
+    const CByteArray body(CObjCommConnection::kMaxBodyLength, 0x41);
+    peer->Play({ReadRequest(), Write(LongFrame32(0x99, body)), AwaitClose()});
+    ConnectAndAsk();
+
+    const auto response = Receive();
+    ASSERT_NE(response, nullptr);
+    EXPECT_EQ(response->GetCommand(), 0x99);
+}
+
+// --- system calls per frame ---
+
+TEST_F(ConnectionTest, FrameOfFourKiBInOneSegmentTakesAtMostTwoRecvCalls) {
+    const CByteArray frame = LongFrame(0x06, CByteArray(4096 - 22, 0x41), "0123456789ABCDEF");
+    ASSERT_EQ(frame.size(), 4096u);
+    peer->Play({ReadRequest(), Write(Joined(frame, kShortHealthAnswer)), AwaitClose()});
+    ConnectAndAsk();
+
+    ASSERT_NE(Receive(), nullptr);
+    EXPECT_LE(connection->GetRecvCalls(), 2u);
+    const size_t nAfterFirst = connection->GetRecvCalls();
+    ASSERT_NE(Receive(), nullptr);
+    EXPECT_EQ(connection->GetRecvCalls(), nAfterFirst) << "the second frame was already buffered";
+}
+
+// --- connecting and sending ---
+
+// A stream socket bound to a loopback port of the system's choosing, not listening.
+SOCKET BoundLoopbackSocket(UINT& nPort) {
+    const SOCKET hSocket = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address;
+    MakeIpv4Address("127.0.0.1", 0, address);
+    socklen_t nLength = sizeof address;
+    EXPECT_EQ(bind(hSocket, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    getsockname(hSocket, reinterpret_cast<sockaddr*>(&address), &nLength);
+    nPort = ntohs(address.sin_port);
+    return hSocket;
+}
+
+TEST_F(ConnectionTest, FailedConnectLeavesTheConnectionUnusable) {
+    // Bound but not listening: connecting to it is refused at once.
+    UINT nRefusingPort = 0;
+    const SOCKET hBound = BoundLoopbackSocket(nRefusingPort);
+    const std::pair<const char*, UINT> targets[] = {
+        {"127.0.0.1", nRefusingPort}, {"localhost", peer->GetPort()},
+        {"127.0.0", peer->GetPort()}, {"127.0.0.256", peer->GetPort()}};
+    for (const auto& [pszIp, nPort] : targets) {
+        EXPECT_FALSE(connection->Connect(pszIp, nPort)) << pszIp;
+        EXPECT_FALSE(connection->IsConnected());
+        CMsgHealthCheck request(true, 0);
+        EXPECT_FALSE(connection->Send(request, "ID", FALSE));
+        EXPECT_EQ(Receive(), nullptr);
+    }
+    closesocket(hBound);
+}
+
+TEST_F(ConnectionTest, ConnectGivesUpWhenTheServerNeverCompletesTheHandshake) {
+    // A listener whose queue is full and that never accepts drops further connection
+    // requests, so the handshake never completes.
+    UINT nPort = 0;
+    const SOCKET hListener = BoundLoopbackSocket(nPort);
+    ASSERT_EQ(listen(hListener, 0), 0);
+    CObjCommConnection queued;
+    queued.SetTimeouts(kShortWait, kShortWait);
+    ASSERT_TRUE(queued.Connect("127.0.0.1", nPort));
+    connection->SetTimeouts(kShortWait, kShortWait);
+
+    EXPECT_FALSE(connection->Connect("127.0.0.1", nPort));
+    EXPECT_FALSE(connection->IsConnected());
+    closesocket(hListener);
+}
+
+// Sending to a peer that reset the connection would raise SIGPIPE and end this test
+// program if the connection let it.
+TEST_F(ConnectionTest, SendingToAResetPeerFailsWithoutEndingTheProcess) {
+    peer->Play({ReadRequest(), Reset()});
+    ConnectAndAsk();
+    EXPECT_EQ(Receive(), nullptr);
+    EXPECT_FALSE(connection->ReceiveTimedOut());
+
+    CMsgHealthCheck request(true, 0);
+    EXPECT_FALSE(connection->Send(request, "0123456789ABCDEF", FALSE));
+    EXPECT_TRUE(connection->IsConnected()) << "a failed send leaves the connection as it was";
+}
+
+}  // namespace
