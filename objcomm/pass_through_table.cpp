@@ -1,7 +1,15 @@
 #include "objcomm/pass_through_table.h"
 
+#include "objcomm/contact/contact_responses.h"
+#include "objcomm/contact/process_response.h"
+#include "objcomm/contact/serial_port_response.h"
+#include "objcomm/contact/set_baud_rate_response.h"
 #include "objcomm/errors.h"
 #include "objcomm/response_maker.h"
+#include "objcomm/station/completion_responses.h"
+#include "objcomm/station/contactless_responses.h"
+#include "objcomm/station/reader_attribute_response.h"
+#include "objcomm/station/station_control_responses.h"
 
 namespace {
 
@@ -13,46 +21,46 @@ struct SubCommandEntry {
 constexpr BYTE kCompletion = 0xFF;
 
 constexpr SubCommandEntry kSubCommands[] = {
-    {0x01, nullptr},  // CRspResetCard
-    {0x02, nullptr},  // CRspSetVoltage
-    {0x03, nullptr},  // CRspSetBaudRate
-    {0x04, nullptr},  // CRspSetFrequency
-    {0x05, nullptr},  // CRspProcess
-    {0x06, nullptr},  // CRspEjectCard
-    {0x07, nullptr},  // CRspQueryCard
-    {0x08, nullptr},  // CRspSetNAD
-    {0x09, nullptr},  // CRspConfigSerialPort
-    {0x0A, nullptr},  // CRspGetHardwareVersion
-    {0x0B, nullptr},  // CRspWarmReset
+    {0x01, MakeResponse<CRspResetCard>},
+    {0x02, MakeResponse<CRspSetVoltage>},
+    {0x03, MakeResponse<CRspSetBaudRate>},
+    {0x04, MakeResponse<CRspSetFrequency>},
+    {0x05, MakeResponse<CRspProcess>},
+    {0x06, MakeResponse<CRspEjectCard>},
+    {0x07, MakeResponse<CRspQueryCard>},
+    {0x08, MakeResponse<CRspSetNAD>},
+    {0x09, MakeResponse<CRspConfigSerialPort>},
+    {0x0A, MakeResponse<CRspGetHardwareVersion>},
+    {0x0B, MakeResponse<CRspWarmReset>},
     {0x0C, nullptr},  // CRspBulkProcess
     {0x0D, nullptr},  // CRspSerialMemoryProcess
     {0x0E, nullptr},  // CRspBulkSerialProcess
-    {0x0F, nullptr},  // CRspResetCardWithPPS
-    {0x10, nullptr},  // CRspResend
-    {0x12, nullptr},  // CRspWarmResetWithPPS
-    {0x13, nullptr},  // CRspKeepAlive
-    {0x15, nullptr},  // CRspCardCommandSimulation
-    {0x16, nullptr},  // CRspReaderAttribute
-    {0x17, nullptr},  // CRspSetCardType
+    {0x0F, MakeResponse<CRspResetCardWithPPS>},
+    {0x10, MakeResponse<CRspResend>},
+    {0x12, MakeResponse<CRspWarmResetWithPPS>},
+    {0x13, MakeResponse<CRspKeepAlive>},
+    {0x15, MakeResponse<CRspCardCommandSimulation>},
+    {0x16, MakeResponse<CRspReaderAttribute>},
+    {0x17, MakeResponse<CRspSetCardType>},
     {0x20, nullptr},  // CRspMessage
-    {0x21, nullptr},  // CRspSelectStation
-    {0x22, nullptr},  // CRspSerialFlush
-    {0x30, nullptr},  // CRspPiccReset
-    {0x31, nullptr},  // CRspPiccIssuePPS
-    {0x32, nullptr},  // CRspPiccAntennaTuning
-    {0x33, nullptr},  // CRspSetKeys
-    {0x34, nullptr},  // CRspPiccAuthenticate
-    {0x35, nullptr},  // CRspPiccPower
-    {0x36, nullptr},  // CRspDiversifyKeys
-    {0x37, nullptr},  // CRspReqb
-    {0x38, nullptr},  // CRspWupb
-    {0x39, nullptr},  // CRspAttrib
-    {0x3A, nullptr},  // CRspHltb
+    {0x21, MakeResponse<CRspSelectStation>},
+    {0x22, MakeResponse<CRspSerialFlush>},
+    {0x30, MakeResponse<CRspPiccReset>},
+    {0x31, MakeResponse<CRspPiccIssuePPS>},
+    {0x32, MakeResponse<CRspPiccAntennaTuning>},
+    {0x33, MakeResponse<CRspSetKeys>},
+    {0x34, MakeResponse<CRspPiccAuthenticate>},
+    {0x35, MakeResponse<CRspPiccPower>},
+    {0x36, MakeResponse<CRspDiversifyKeys>},
+    {0x37, MakeResponse<CRspReqb>},
+    {0x38, MakeResponse<CRspWupb>},
+    {0x39, MakeResponse<CRspAttrib>},
+    {0x3A, MakeResponse<CRspHltb>},
 };
 
 // Completion acknowledgements: a non-zero tag closes a card, tag 0 ends the session.
-constexpr ResponseMaker kCardComplete = nullptr;     // CRspPassThroughModeComplete
-constexpr ResponseMaker kSessionFinished = nullptr;  // CRspPassThroughModeFinish
+constexpr ResponseMaker kCardComplete = MakeResponse<CRspPassThroughModeComplete>;
+constexpr ResponseMaker kSessionFinished = MakeResponse<CRspPassThroughModeFinish>;
 
 ResponseMaker FindMaker(BYTE nSubCommand, WORD wTag) {
     if (nSubCommand == kCompletion) return wTag != 0 ? kCardComplete : kSessionFinished;

@@ -1,0 +1,18 @@
+#include "objcomm/contact/contact_responses.h"
+
+namespace {
+constexpr CodeText kResendCodes[] = {
+    {0x01, "HeaderUnmatched"},
+    {0x02, "MessageCorrupted"},
+    {0x91, "ChecksumError"},
+    {0x93, "UnknownCommand"},
+};
+}  // namespace
+
+constinit const CTextTable kResendErrorCodes{kResendCodes, kUnknownValue};
+
+CContactSettingResponse::CContactSettingResponse(CInBinaryString& payload, DWORD dwContext,
+                                                 const CSettingSpec& spec)
+    : CDestinationResponse(payload, dwContext, spec.response),
+      m_valueLength(*this, 2, IsExtended() ? 4 : 1),
+      m_dwValue(*this, spec.pszLabel, spec.codes, spec.formatExtended) {}

@@ -1,0 +1,75 @@
+#pragma once
+// The regular contact-card responses. Their destination is one of the two contact readers;
+// each class has its own text for any other code.
+#include "objcomm/contact/clock_codes.h"
+#include "objcomm/contact/voltage_codes.h"
+#include "objcomm/station/destination_codes.h"
+#include "objcomm/station/field_list_response.h"
+
+// Shape: Reset Card, Set Voltage and Set Frequency: the reader, a value length, and one
+// setting. The form alone decides the setting's width (a code byte, or four bytes holding
+// the value itself when extended), so the length is not trusted on the way in and is
+// rewritten as 1 or 4 on the way out.
+struct CSettingSpec {
+    CDestinationSpec response;
+    const char* pszLabel;
+    const CTextTable& codes;
+    Formatter formatExtended;
+};
+
+class CContactSettingResponse : public CDestinationResponse {
+public:
+    CFillerField m_valueLength;
+    CValueField<DWORD> m_dwValue;
+
+protected:
+    CContactSettingResponse(CInBinaryString& payload, DWORD dwContext, const CSettingSpec& spec);
+};
+
+inline constexpr CSettingSpec kResetCard{{0x01, "Reset Card", kContactOrUnknownValue},
+                                         "Reset Value",
+                                         kContactVoltages,
+                                         FormatMillivolts};
+inline constexpr CSettingSpec kSetVoltage{{0x02, "Set Voltage", kContactOrUnknownWide},
+                                          "Voltage Value",
+                                          kContactVoltages,
+                                          FormatMillivolts};
+inline constexpr CSettingSpec kSetFrequency{{0x04, "Set Frequency", kContactOrUnknownValue},
+                                            "Frequency Value",
+                                            kClockFrequencies,
+                                            FormatKilohertz};
+
+using CRspResetCard = CShapedResponse<CContactSettingResponse, kResetCard>;
+using CRspSetVoltage = CShapedResponse<CContactSettingResponse, kSetVoltage>;
+using CRspSetFrequency = CShapedResponse<CContactSettingResponse, kSetFrequency>;
+
+inline constexpr CDestinationSpec kEjectCard{0x06, "Eject Card", kContactOrUnknownValue};
+inline constexpr CDestinationSpec kQueryCard{0x07, "Query Card", kContactOrUnknownValue};
+inline constexpr CDestinationSpec kWarmReset{0x0B, "Warm Reset Card", kContactOrUnknownValue};
+
+using CRspEjectCard = CShapedResponse<CDestinationResponse, kEjectCard>;
+using CRspQueryCard = CShapedResponse<CDestinationResponse, kQueryCard>;
+using CRspWarmReset = CShapedResponse<CDestinationResponse, kWarmReset>;
+
+inline constexpr CResponseSpec kGetHardwareVersion{0x0A, "Retrieve Hardware Version"};
+using CRspGetHardwareVersion = CShapedResponse<CFieldListResponse, kGetHardwareVersion>;
+
+class CRspSetNAD : public CDestinationResponse {
+public:
+    CRspSetNAD(CInBinaryString& payload, DWORD dwContext)
+        : CDestinationResponse(payload, dwContext, {0x08, "Set NAD", kContactOrUnknownWide}) {}
+
+    CValueField<int> m_nNad{*this, 1, "NAD Value", FormatDecimal};
+};
+
+// Why the reader wants the last command again.
+extern const CTextTable kResendErrorCodes;
+
+class CRspResend : public CFieldListResponse {
+public:
+    CRspResend(CInBinaryString& payload, DWORD dwContext)
+        : CFieldListResponse(payload, dwContext, {0x10, "Resend Data"}) {}
+
+    CFillerField m_reserved{*this, 1, 0};
+    CValueField<int> m_nErrorCode{*this, "Error Code", kResendErrorCodes};
+};

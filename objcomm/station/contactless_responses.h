@@ -1,0 +1,100 @@
+#pragma once
+// The contactless (PICC) responses. Each begins with the destination, which they know only
+// as "PICC"; each class has its own text for any other code.
+#include "objcomm/station/destination_codes.h"
+#include "objcomm/station/field_list_response.h"
+
+// Shape: the destination and one byte block.
+struct CBlockSpec {
+    CDestinationSpec response;
+    const char* pszLabel;
+    int nMode;  // the block's length: fixed when positive, -2 when counted
+};
+
+class CDestinationBlockResponse : public CDestinationResponse {
+public:
+    CBlockField m_arrData;
+
+protected:
+    CDestinationBlockResponse(CInBinaryString& payload, DWORD dwContext, const CBlockSpec& spec);
+};
+
+inline constexpr CBlockSpec kHltb{{0x3A, "HLTB", kPiccOrUnknownDestination}, "Identifier", 4};
+inline constexpr CBlockSpec kDiversifyKeys{
+    {0x36, "Diversify Keys", kPiccOrUnknownDestination}, "Key Data", -2};
+inline constexpr CBlockSpec kSetKeys{{0x33, "Set Keys", kPiccOrUnknownValue}, "Key Data", -2};
+inline constexpr CBlockSpec kPiccReset{
+    {0x30, "Reset PICC Card", kPiccOrUnknownValue}, "Reset Data", -2};
+
+using CRspHltb = CShapedResponse<CDestinationBlockResponse, kHltb>;
+using CRspDiversifyKeys = CShapedResponse<CDestinationBlockResponse, kDiversifyKeys>;
+using CRspSetKeys = CShapedResponse<CDestinationBlockResponse, kSetKeys>;
+using CRspPiccReset = CShapedResponse<CDestinationBlockResponse, kPiccReset>;
+
+// Shape: WUPB and REQB carry the same two Type B request bytes.
+class CTypeBRequestResponse : public CDestinationResponse {
+public:
+    CValueField<BYTE> m_nAfi{*this, 1, "AFI", FormatHexByte};
+    CValueField<BYTE> m_nN{*this, 1, "N", FormatHexByte};
+
+protected:
+    CTypeBRequestResponse(CInBinaryString& payload, DWORD dwContext, const CResponseSpec& spec)
+        : CDestinationResponse(payload, dwContext,
+                               {spec.nSubCommand, spec.pszDisplayName, kPiccOrUnknownDestination}) {
+    }
+};
+
+inline constexpr CResponseSpec kWupb{0x38, "WUPB"};
+inline constexpr CResponseSpec kReqb{0x37, "REQB"};
+using CRspWupb = CShapedResponse<CTypeBRequestResponse, kWupb>;
+using CRspReqb = CShapedResponse<CTypeBRequestResponse, kReqb>;
+
+inline constexpr CDestinationSpec kPiccAntennaTuning{0x32, "PICC Antenna Tuning",
+                                                     kPiccOrUnknownDestination};
+using CRspPiccAntennaTuning = CShapedResponse<CDestinationResponse, kPiccAntennaTuning>;
+
+class CRspAttrib : public CDestinationResponse {
+public:
+    CRspAttrib(CInBinaryString& payload, DWORD dwContext)
+        : CDestinationResponse(payload, dwContext, {0x39, "ATTRIB", kPiccOrUnknownDestination}) {}
+
+    CBlockField m_arrIdentifier{*this, "Identifier", 4};
+    CValueField<BYTE> m_nMinimumTR0{*this, 1, "Minimum TR0", FormatHexByte};
+    CValueField<BYTE> m_nMinimumTR1{*this, 1, "Minimum TR1", FormatHexByte};
+    CValueField<BYTE> m_nEof{*this, 1, "EOF", FormatHexByte};
+    CValueField<BYTE> m_nSof{*this, 1, "SOF", FormatHexByte};
+    CValueField<BYTE> m_nBitRateToPcd{*this, 1, "Bit Rate Selection to PCD", FormatHexByte};
+    CValueField<BYTE> m_nBitRateToPicc{*this, 1, "Bit Rate Selection to PICC", FormatHexByte};
+    CValueField<BYTE> m_nMaximumFrameSize{*this, 1, "Maximum Frame Size", FormatHexByte};
+    CValueField<BYTE> m_nProtocol{*this, 1, "Protocol", FormatHexByte};
+    CBlockField m_arrInf{*this, "INF", -2};  // higher-layer information
+};
+
+class CRspPiccPower : public CDestinationResponse {
+public:
+    CRspPiccPower(CInBinaryString& payload, DWORD dwContext)
+        : CDestinationResponse(payload, dwContext,
+                               {0x35, "PICC Power", kPiccOrUnknownDestination}) {}
+
+    CFlagField m_bPowerOn{*this, "Turn Power On", "Turn Power Off"};
+    CValueField<DWORD> m_dwCarrierFieldStrength{*this, 4, "Carrier Field Strength", FormatHexDWord};
+};
+
+class CRspPiccAuthenticate : public CDestinationResponse {
+public:
+    CRspPiccAuthenticate(CInBinaryString& payload, DWORD dwContext)
+        : CDestinationResponse(payload, dwContext,
+                               {0x34, "PICC Authenticate", kPiccOrUnknownValue}) {}
+
+    CFlagField m_bFlag{*this};  // travels, but is not shown
+    CBlockField m_arrData{*this, "Data", -2};
+};
+
+class CRspPiccIssuePPS : public CDestinationResponse {
+public:
+    CRspPiccIssuePPS(CInBinaryString& payload, DWORD dwContext)
+        : CDestinationResponse(payload, dwContext,
+                               {0x31, "PICC Issue PPS", kPiccOrUnknownDestination}) {}
+
+    CValueField<BYTE> m_nPps1{*this, 1, "PPS1 Value", FormatHexByte};
+};

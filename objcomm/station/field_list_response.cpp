@@ -1,0 +1,24 @@
+#include "objcomm/station/field_list_response.h"
+
+CFieldListResponse::CFieldListResponse(CInBinaryString& payload, DWORD dwContext,
+                                       const CResponseSpec& spec)
+    : CPassThroughResponse(spec.nSubCommand, dwContext),
+      m_pPayload(&payload),
+      m_pszDisplayName(spec.pszDisplayName) {}
+
+CStringArray& CFieldListResponse::Describe() {
+    BeginDescribe(m_arrDescribe, m_pszDisplayName);
+    for (const CField* pField : m_fields) pField->Describe(m_arrDescribe);
+    return m_arrDescribe;
+}
+
+COutBinaryString CFieldListResponse::GetData() {
+    COutBinaryString out;
+    for (const CField* pField : m_fields) pField->Write(out);
+    return out;
+}
+
+CDestinationResponse::CDestinationResponse(CInBinaryString& payload, DWORD dwContext,
+                                           const CDestinationSpec& spec)
+    : CFieldListResponse(payload, dwContext, {spec.nSubCommand, spec.pszDisplayName}),
+      m_nDestination(*this, "Destination", spec.destinations) {}
