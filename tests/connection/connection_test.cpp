@@ -7,6 +7,7 @@
 #include "objcomm/errors.h"
 #include "objcomm/health_check_request.h"
 #include "tests/support/frames.h"
+#include "tests/support/loopback.h"
 #include "tests/support/scripted_peer.h"
 
 using namespace station_test;
@@ -272,22 +273,10 @@ TEST_F(ConnectionTest, FrameOfFourKiBInOneSegmentTakesAtMostTwoRecvCalls) {
 
 // --- connecting and sending ---
 
-// A stream socket bound to a loopback port of the system's choosing, not listening.
-SOCKET BoundLoopbackSocket(UINT& nPort) {
-    const SOCKET hSocket = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address;
-    MakeIpv4Address("127.0.0.1", 0, address);
-    socklen_t nLength = sizeof address;
-    EXPECT_EQ(bind(hSocket, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-    getsockname(hSocket, reinterpret_cast<sockaddr*>(&address), &nLength);
-    nPort = ntohs(address.sin_port);
-    return hSocket;
-}
-
 TEST_F(ConnectionTest, FailedConnectLeavesTheConnectionUnusable) {
     // Bound but not listening: connecting to it is refused at once.
     UINT nRefusingPort = 0;
-    const SOCKET hBound = BoundLoopbackSocket(nRefusingPort);
+    const SOCKET hBound = BindLoopback(nRefusingPort);
     const std::pair<const char*, UINT> targets[] = {
         {"127.0.0.1", nRefusingPort}, {"localhost", peer->GetPort()},
         {"127.0.0", peer->GetPort()}, {"127.0.0.256", peer->GetPort()}};
@@ -305,7 +294,7 @@ TEST_F(ConnectionTest, ConnectGivesUpWhenTheServerNeverCompletesTheHandshake) {
     // A listener whose queue is full and that never accepts drops further connection
     // requests, so the handshake never completes.
     UINT nPort = 0;
-    const SOCKET hListener = BoundLoopbackSocket(nPort);
+    const SOCKET hListener = BindLoopback(nPort);
     ASSERT_EQ(listen(hListener, 0), 0);
     CObjCommConnection queued;
     queued.SetTimeouts(kShortWait, kShortWait);

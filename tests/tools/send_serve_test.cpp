@@ -1,0 +1,228 @@
+// objcomm send against objcomm serve, both as the built program, over loopback.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <csignal>
+#include <memory>
+
+#include "objcomm/connection.h"
+#include "objcomm/error_response.h"
+#include "objcomm/health_check_request.h"
+#include "tests/support/child_process.h"
+#include "tests/support/frames.h"
+#include "tests/support/loopback.h"
+
+using namespace station_test;
+
+namespace {
+
+const std::string kTool = OBJCOMM_TOOL_PATH;
+const std::string kListening = "listening on 127.0.0.1:";
+
+std::vector<std::string> Joined(std::vector<std::string> first,
+                                const std::vector<std::string>& second) {
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
+}
+
+// objcomm serve on a port the system picks, ready once its first line is read.
+class CServeProcess {
+public:
+    explicit CServeProcess(const std::vector<std::string>& args)
+        : m_process(Joined({kTool, "serve", "--listen", "127.0.0.1:0"}, args), true) {
+        const std::string line = m_process.ReadLine();
+        EXPECT_EQ(line.rfind(kListening, 0), 0u) << line;
+        if (line.size() > kListening.size()) m_nPort = std::stoul(line.substr(kListening.size()));
+    }
+
+    UINT GetPort() const { return m_nPort; }
+    std::string GetAddress() const { return "127.0.0.1:" + std::to_string(m_nPort); }
+    CChildProcess& Process() { return m_process; }
+
+private:
+    CChildProcess m_process;
+    UINT m_nPort = 0;
+};
+
+// --- one exchange per case: what send prints and returns, what serve logs ---
+
+struct ExchangeCase {
+    const char* pszName;
+    std::vector<std::string> serveArgs;
+    std::vector<std::string> sendArgs;
+    int nStatus;
+    const char* pszOut;       // expected within send's standard output
+    const char* pszErr;       // expected within send's standard error
+    const char* pszServeLog;  // expected within serve's line for the request
+};
+
+void PrintTo(const ExchangeCase& c, std::ostream* os) { *os << c.pszName; }
+
+class ExchangeTest : public testing::TestWithParam<ExchangeCase> {
+protected:
+    void SetUp() override {
+        serve = std::make_unique<CServeProcess>(Joined({"--count", "1"}, GetParam().serveArgs));
+    }
+
+    std::unique_ptr<CServeProcess> serve;
+};
+
+TEST_P(ExchangeTest, SendPrintsTheOutcomeAndServeLogsTheRequest) {
+    const ExchangeCase& c = GetParam();
+    const CProcessResult sent =
+        RunProcess(Joined({kTool, "send", "--to", serve->GetAddress()}, c.sendArgs));
+
+    EXPECT_EQ(sent.nStatus, c.nStatus) << sent.strErr;
+    EXPECT_NE(sent.strOut.find(c.pszOut), std::string::npos) << sent.strOut;
+    EXPECT_NE(sent.strErr.find(c.pszErr), std::string::npos) << sent.strErr;
+    if (c.nStatus != 0) {
+        EXPECT_EQ(std::count(sent.strErr.begin(), sent.strErr.end(), '\n'), 1) << "one line";
+    }
+    const std::string logged = serve->Process().ReadLine();
+    EXPECT_NE(logged.find(c.pszServeLog), std::string::npos) << logged;
+    EXPECT_EQ(serve->Process().Wait(), 0);
+}
+
+std::string ExchangeCaseName(const testing::TestParamInfo<ExchangeCase>& info) {
+    return info.param.pszName;
+}
+
+constexpr const char* kHealthLogged = "CMsgHealthCheck command=153 form=long id=0123456789ABCDEF";
+
+INSTANTIATE_TEST_SUITE_P(
+    Exchanges, ExchangeTest,
+    testing::Values(
+        ExchangeCase{"HealthCheck", {}, {"health"}, 0,
+                     "CRspHealthCheck command=153 form=long tag=0\n"
+                     "Command: Health Request Acknowledge\ndata:\n",
+                     "", kHealthLogged},
+        ExchangeCase{"ShortHealthCheck", {}, {"health", "--short"}, 0,
+                     "CRspHealthCheck command=153 form=short", "", "form=short"},
+        ExchangeCase{"RegisterDevice", {}, {"register", "--name", "STA7", "--old", "STA1"}, 0,
+                     "Device Registered: STA7", "",
+                     "Old Personalization Device Name: STA1; Personalization Device Name: STA7"},
+        ExchangeCase{"ErrorReplyStillCountsAsAnswered", {"--reply", "error:93"}, {"health"}, 0,
+                     "Error Code: UnKnown Command", "", kHealthLogged},
+        ExchangeCase{"SwappedReply", {"--reply", "swap"}, {"health"}, 0,
+                     "CRspRegisterDevice command=6", "", kHealthLogged},
+        ExchangeCase{"RawReply", {"--reply", "raw:00024944FF00019322"}, {"health"}, 0,
+                     "CRspError command=255 form=long", "", kHealthLogged},
+        ExchangeCase{"JsonOnBothSides", {"--json"}, {"--json", "health"}, 0,
+                     R"({"class":"CRspHealthCheck","command":153,)", "",
+                     R"({"request":"CMsgHealthCheck","command":153,"form":"long")"},
+        ExchangeCase{"ReplyClaimingAHugeBody", {"--reply", "raw:02009901000001"}, {"health"}, 1,
+                     "rejected: CPassThruParseError", "malformed response", kHealthLogged},
+        ExchangeCase{"FaultClose", {"--fault", "close"}, {"health"}, 4, "",
+                     "closed the connection without responding", kHealthLogged},
+        ExchangeCase{"FaultSilent", {"--fault", "silent"}, {"--timeout", "0.3", "health"}, 4, "",
+                     "did not respond within 0.3 s", kHealthLogged},
+        ExchangeCase{"FaultDrip", {"--fault", "drip"}, {"health"}, 0, "CRspHealthCheck", "",
+                     kHealthLogged},
+        ExchangeCase{"FaultTruncate", {"--fault", "truncate"}, {"health"}, 4, "",
+                     "closed the connection without responding", kHealthLogged},
+        ExchangeCase{"FaultCorrupt", {"--fault", "corrupt"}, {"health"}, 1,
+                     "rejected: CPassThruChecksumError", "malformed response (CPassThruChecksumError)",
+                     kHealthLogged}),
+    ExchangeCaseName);
+
+// --- send without a server ---
+
+TEST(SendTest, RefusedConnectionExitsThree) {
+    UINT nPort = 0;
+    const SOCKET hBound = BindLoopback(nPort);
+    const CProcessResult sent =
+        RunProcess({kTool, "send", "--to", "127.0.0.1:" + std::to_string(nPort), "health"});
+    closesocket(hBound);
+
+    EXPECT_EQ(sent.nStatus, 3);
+    EXPECT_EQ(sent.strOut, "");
+    EXPECT_EQ(sent.strErr, "objcomm send: cannot connect to 127.0.0.1:" + std::to_string(nPort) + "\n");
+}
+
+TEST(SendTest, UsageErrorExitsTwo) {
+    const CProcessResult sent = RunProcess({kTool, "send", "--to", "127.0.0.1", "health"});
+    EXPECT_EQ(sent.nStatus, 2);
+    EXPECT_NE(sent.strErr.find("--to takes ADDR:PORT"), std::string::npos) << sent.strErr;
+}
+
+// --- serve's own life ---
+
+class ServeTest : public testing::Test {
+protected:
+    // Talks to serve with raw frames, as a faulty or hostile client would.
+    std::unique_ptr<CObjCommConnection> Connect(const CServeProcess& server) {
+        auto connection = std::make_unique<CObjCommConnection>();
+        connection->SetTimeouts(std::chrono::seconds(5), std::chrono::seconds(5));
+        EXPECT_TRUE(connection->Connect("127.0.0.1", server.GetPort()));
+        return connection;
+    }
+
+    // The error code of the answer to one raw frame; -1 for any other answer.
+    int ErrorCodeFor(CObjCommConnection& connection, const CByteArray& frame) {
+        EXPECT_TRUE(connection.SendBuffer(frame));
+        const std::unique_ptr<CObjCommResponse> response(connection.Receive(0));
+        const auto* error = dynamic_cast<const CRspError*>(response.get());
+        return error ? error->m_nErrorCode : -1;
+    }
+};
+
+class ServeStopTest : public ServeTest, public testing::WithParamInterface<int> {
+protected:
+    void SetUp() override { serve = std::make_unique<CServeProcess>(std::vector<std::string>{}); }
+
+    std::unique_ptr<CServeProcess> serve;
+};
+
+// The stop comes while serve waits on an idle client: the wait must not outlast it.
+TEST_P(ServeStopTest, StopSignalEndsServeWithStatusZero) {
+    const auto idle = Connect(*serve);
+    serve->Process().Signal(GetParam());
+    EXPECT_EQ(serve->Process().Wait(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, ServeStopTest, testing::Values(SIGINT, SIGTERM));
+
+class ServeInputTest : public ServeTest {
+protected:
+    void SetUp() override {
+        serve = std::make_unique<CServeProcess>(std::vector<std::string>{"--count", "3"});
+    }
+
+    std::unique_ptr<CServeProcess> serve;
+};
+
+TEST_F(ServeInputTest, MalformedRequestsAreAnsweredAndAHugeClaimOnlyEndsItsConnection) {
+    CByteArray badChecksum = LongFrame(0x99, {});
+    badChecksum.back() = static_cast<BYTE>(badChecksum.back() + 1);
+    {
+        // Any number of requests on one connection, each answered in turn.
+        const auto connection = Connect(*serve);
+        EXPECT_EQ(ErrorCodeFor(*connection, badChecksum), 0x91);
+        EXPECT_EQ(ErrorCodeFor(*connection, Hex("01 00 00 01")), 0x93);
+        EXPECT_EQ(ErrorCodeFor(*connection, LongFrame(0x06, Hex("32 09 41"))), 0x91);
+    }
+    {
+        const auto connection = Connect(*serve);
+        EXPECT_TRUE(connection->SendBuffer(Hex("02 00 99 FF FF FF FF")));
+        EXPECT_EQ(std::unique_ptr<CObjCommResponse>(connection->Receive(0)), nullptr);
+        EXPECT_FALSE(connection->ReceiveTimedOut()) << "serve should close such a connection";
+    }
+    {
+        const auto connection = Connect(*serve);
+        CMsgHealthCheck request(true, 0);
+        ASSERT_TRUE(connection->Send(request, "0123456789ABCDEF", FALSE));
+        const std::unique_ptr<CObjCommResponse> answer(connection->Receive(0));
+        ASSERT_NE(answer, nullptr);
+        EXPECT_EQ(answer->GetCommand(), 0x99);
+    }
+
+    EXPECT_NE(serve->Process().ReadLine().find("malformed: bad checksum"), std::string::npos);
+    EXPECT_NE(serve->Process().ReadLine().find("unknown command=1 form=short"), std::string::npos);
+    EXPECT_NE(serve->Process().ReadLine().find("malformed: Register Device payload cut short"),
+              std::string::npos);
+    EXPECT_NE(serve->Process().ReadLine().find(kHealthLogged), std::string::npos);
+    EXPECT_EQ(serve->Process().Wait(), 0);
+    EXPECT_NE(serve->Process().GetErrors().find("declared a body over 16 MiB"), std::string::npos);
+}
+
+}  // namespace

@@ -1,0 +1,154 @@
+#include "tools/objcomm/server_reply.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "objcomm/health_check_request.h"
+#include "objcomm/register_device_request.h"
+#include "tests/support/frames.h"
+#include "tools/objcomm/commands.h"
+#include "tools/objcomm/simulated_server.h"
+#include "tools/objcomm/usage_error.h"
+
+using namespace station_test;
+
+namespace {
+
+const CString kId = "0123456789ABCDEF";
+
+CByteArray Framed(CObjCommMessage& request) {
+    COutBinaryString out;
+    request.BuildPacket(out, 0, kId, FALSE);
+    return out.GetBytes();
+}
+
+CByteArray HealthRequest(bool bLongForm) {
+    CMsgHealthCheck request(bLongForm, 0);
+    return Framed(request);
+}
+
+CByteArray RegisterRequest() {
+    CMsgRegisterDevice request("STA7", {0x01}, "STA1", 1);
+    return Framed(request);
+}
+
+CByteArray WithChecksumOff(CByteArray frame) {
+    frame.back() = static_cast<BYTE>(frame.back() + 1);
+    return frame;
+}
+
+struct ReplyCase {
+    const char* pszName;
+    const char* pszMode;
+    CByteArray request;
+    CByteArray expected;
+};
+
+void PrintTo(const ReplyCase& c, std::ostream* os) { *os << c.pszName; }
+
+class ServerReplyTest : public testing::TestWithParam<ReplyCase> {};
+
+TEST_P(ServerReplyTest, AnswersByTheMode) {
+    const CReceivedRequest request = ReadReceivedRequest(GetParam().request);
+    EXPECT_EQ(HexOf(BuildReply(ParseReplyMode(GetParam().pszMode), request)),
+              HexOf(GetParam().expected));
+}
+
+std::string ReplyCaseName(const testing::TestParamInfo<ReplyCase>& info) {
+    return info.param.pszName;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, ServerReplyTest,
+    testing::Values(
+        ReplyCase{"HealthInTheLongForm", "normal", HealthRequest(true), LongFrame(0x99, {}, kId)},
+        ReplyCase{"HealthInTheShortForm", "normal", HealthRequest(false), ShortFrame(0x99, {})},
+        ReplyCase{"RegisterCarriesTheName", "normal", RegisterRequest(),
+                  LongFrame(0x06, Hex("53 54 41 37"), kId)},
+        // A short-form Register Device is still answered in the only form its answer has.
+        ReplyCase{"ShortRegisterGetsALongAnswer", "normal", ShortFrame(0x06, Hex("30 00 00")),
+                  LongFrame(0x06, {}, "")},
+        ReplyCase{"UnknownCommand", "normal", LongFrame(0x0A, Hex("13 00 00"), kId),
+                  LongFrame(0xFF, {0x93}, kId)},
+        ReplyCase{"BadChecksum", "normal", WithChecksumOff(HealthRequest(false)),
+                  ShortFrame(0xFF, {0x91})},
+        ReplyCase{"RegisterPayloadCutShort", "normal", LongFrame(0x06, Hex("32 05 41"), kId),
+                  LongFrame(0xFF, {0x91}, kId)},
+        ReplyCase{"RegisterPayloadWithBytesLeftOver", "normal",
+                  LongFrame(0x06, Hex("30 00 00 00"), kId), LongFrame(0xFF, {0x91}, kId)},
+        ReplyCase{"ErrorToEveryRequest", "error:42", RegisterRequest(),
+                  LongFrame(0xFF, {0x42}, kId)},
+        ReplyCase{"SwapHealth", "swap", HealthRequest(true), LongFrame(0x06, {}, kId)},
+        ReplyCase{"SwapRegister", "swap", RegisterRequest(), LongFrame(0x99, {}, kId)},
+        ReplyCase{"SwapStillRejectsBadChecksum", "swap", WithChecksumOff(RegisterRequest()),
+                  LongFrame(0xFF, {0x91}, kId)},
+        ReplyCase{"RawEvenToAMalformedRequest", "raw:01-02", WithChecksumOff(RegisterRequest()),
+                  Hex("01 02")}),
+    ReplyCaseName);
+
+TEST(ReceivedRequestTest, LogLineNamesTheRequestAndItsFields) {
+    const struct {
+        CByteArray frame;
+        bool bJson;
+        const char* pszExpected;
+    } cases[] = {
+        {RegisterRequest(), false,
+         "CMsgRegisterDevice command=6 form=long id=0123456789ABCDEF; Command: Register Device "
+         "Name; Over Write Name Settings: Over write name and use pseudo IP; Old Personalization "
+         "Device Name: STA1; Personalization Device Name: STA7; Sequence number of Module 0: 01\n"},
+        {LongFrame(0x0A, Hex("13 00 00"), "ID"), false,
+         "unknown command=10 form=long id=ID body=130000\n"},
+        {WithChecksumOff(HealthRequest(false)), false,
+         "unknown command=153 form=short malformed: bad checksum body=\n"},
+        {HealthRequest(false), true,
+         R"({"request":"CMsgHealthCheck","command":153,"form":"short","id":"","describe":)"
+         R"(["Command","Health Check Request "],"body":"","malformed":null})"
+         "\n"},
+        {WithChecksumOff(LongFrame(0x06, {}, "ID")), true,
+         R"({"request":"unknown","command":6,"form":"long","id":"ID","describe":[],"body":"",)"
+         R"("malformed":"bad checksum"})"
+         "\n"},
+    };
+    for (const auto& c : cases) {
+        std::ostringstream out;
+        PrintReceivedRequest(out, ReadReceivedRequest(c.frame), c.bJson);
+        EXPECT_EQ(out.str(), c.pszExpected);
+    }
+}
+
+// Bad words are refused before any socket is opened.
+TEST(SendServeUsageTest, RefusesBadWords) {
+    const std::vector<std::vector<std::string>> sends = {
+        {},
+        {"--to", "localhost:1500", "health"},
+        {"--to", "127.0.0.1", "health"},
+        {"--to", "127.0.0.1:65536", "health"},
+        {"--timeout", "0", "health"},
+        {"--timeout", "-1", "health"},
+        {"--timeout", "1.2.3", "health"},
+        {"--timeout", "health"},
+        {"--id", "X", "health"},
+        {"register"},
+        {"ping"},
+    };
+    const std::vector<std::vector<std::string>> serves = {
+        {"--listen", "0.0.0:1500"},
+        {"--reply", "error:"},
+        {"--reply", "error:0102"},
+        {"--reply", "error:9"},
+        {"--reply", "raw:"},
+        {"--reply", "raw:zz"},
+        {"--reply", "echo"},
+        {"--fault", "slow"},
+        {"--count", "0"},
+        {"--count"},
+        {"--verbose"},
+    };
+    std::ostringstream out, err;
+    for (const auto& args : sends) EXPECT_THROW(RunSend(args, out, err), CUsageError);
+    for (const auto& args : serves) EXPECT_THROW(RunServe(args, out, err), CUsageError);
+    EXPECT_EQ(out.str(), "");
+}
+
+}  // namespace
