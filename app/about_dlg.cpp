@@ -6,12 +6,10 @@
 #include "app/static_text_fit.h"
 #include "app/station_icon.h"
 #include "app/station_strings.h"
-#include "app/ui_about_dlg.h"
+#include "ui_about_dlg.h"
 
 CAboutDlg::CAboutDlg(QWidget* pParent) : QDialog(pParent), m_pUi(new Ui::CAboutDlg) {
     m_pUi->setupUi(this);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     m_pUi->iconLabel->setPixmap(StationIcon().pixmap(32));
 
     // The version resource reads "2, 0, 0, 27"; the box shows it with full stops.
