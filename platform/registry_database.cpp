@@ -4,9 +4,11 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
+#include <thread>
 
 #include "platform/format.h"
 #include "platform/sqlite_statement.h"
@@ -21,7 +23,11 @@ constexpr std::int64_t kApplicationId = 0x53524547;
 constexpr std::int64_t kSchemaVersion = 1;
 
 // Far longer than any one transaction lasts, so a writer waits out the others.
-constexpr int kBusyTimeoutMs = 5000;
+constexpr auto kBusyTimeout = std::chrono::seconds(5);
+// Short, even naps while the file is locked. SQLite's own waits grow to 100 ms, long enough
+// for a neighbour writing value after value to take the lock again every time, until the
+// waiting writer runs out of time and loses its value.
+constexpr auto kBusyNap = std::chrono::milliseconds(1);
 
 // The file keeps SQLite's default rollback journal (DELETE): a reader then needs no write
 // access anywhere, whereas WAL would make an operator who may only read the file fail to
@@ -106,6 +112,15 @@ LONG CreateFolderOf(const CString& strPath) {
     return bDenied ? ERROR_ACCESS_DENIED : ERROR_CANTWRITE;
 }
 
+int WaitWhileBusy(void* pBusySince, int nTries) {
+    auto& busySince = *static_cast<std::chrono::steady_clock::time_point*>(pBusySince);
+    const auto now = std::chrono::steady_clock::now();
+    if (nTries == 0) busySince = now;
+    if (now - busySince >= kBusyTimeout) return 0;
+    std::this_thread::sleep_for(kBusyNap);
+    return 1;
+}
+
 int OpenFlags(CRegistryDatabase::EAccess access) {
     switch (access) {
         case CRegistryDatabase::EAccess::Read:
@@ -140,22 +155,23 @@ LONG CRegistryDatabase::Open(EAccess access, std::unique_ptr<CRegistryDatabase>&
     // Owned from here on: SQLite hands out a connection to close even when opening fails.
     std::unique_ptr<CRegistryDatabase> database(new CRegistryDatabase(pDb, access));
     if (rc != SQLITE_OK) return ErrorFromSqlite(rc, access != EAccess::Read);
-    sqlite3_busy_timeout(pDb, kBusyTimeoutMs);
+    sqlite3_busy_handler(pDb, WaitWhileBusy, &database->m_busySince);
 
-    LONG lResult = ERROR_SUCCESS;
-    if (access == EAccess::Read) {
-        lResult = database->CheckOwnership();
-    } else if (sqlite3_db_readonly(pDb, "main") == 1) {
-        // SQLite quietly falls back to reading a file it may not write.
-        lResult = ERROR_ACCESS_DENIED;
-    } else {
-        lResult = database->InTransaction([&] { return database->CheckOwnership(); });
+    // SQLite quietly falls back to reading a file it may not write.
+    if (access != EAccess::Read && sqlite3_db_readonly(pDb, "main") == 1) {
+        return ERROR_ACCESS_DENIED;
+    }
+    LONG lResult = database->CheckOwnership(false);
+    if (lResult == ERROR_FILE_NOT_FOUND && access == EAccess::Create) {
+        // An empty file: set it up under the write lock, where a writer that started at the
+        // same time finds the work done.
+        lResult = database->InTransaction([&] { return database->CheckOwnership(true); });
     }
     if (lResult == ERROR_SUCCESS) result = std::move(database);
     return lResult;
 }
 
-LONG CRegistryDatabase::CheckOwnership() {
+LONG CRegistryDatabase::CheckOwnership(bool bInitialiseEmpty) {
     CSqliteStatement stmt(m_pDb,
                           "SELECT (SELECT application_id FROM pragma_application_id),"
                           " (SELECT user_version FROM pragma_user_version),"
@@ -168,7 +184,7 @@ LONG CRegistryDatabase::CheckOwnership() {
     }
     const bool bEmpty = stmt.ColumnInt(0) == 0 && stmt.ColumnInt(1) == 0 && stmt.ColumnInt(2) == 0;
     if (!bEmpty) return bWriting ? ERROR_BADDB : ERROR_FILE_NOT_FOUND;
-    if (m_access != EAccess::Create) return ERROR_FILE_NOT_FOUND;
+    if (!bInitialiseEmpty) return ERROR_FILE_NOT_FOUND;
     const CString strSchema = FormatText(kSchemaFormat, static_cast<long long>(kApplicationId),
                                          static_cast<long long>(kSchemaVersion));
     const int rcSchema = sqlite3_exec(m_pDb, strSchema.c_str(), nullptr, nullptr, nullptr);
@@ -207,6 +223,10 @@ LONG CRegistryDatabase::FindKey(const CString& strPath, std::int64_t& nKeyId) {
 }
 
 LONG CRegistryDatabase::CreateKey(const CString& strPath, std::int64_t& nKeyId, bool& bCreated) {
+    // Most opens find the key; only a new one needs the write lock.
+    bCreated = false;
+    const LONG lFound = FindKey(strPath, nKeyId);
+    if (lFound != ERROR_FILE_NOT_FOUND) return lFound;
     return InTransaction([&] {
         // Each prefix ending before a backslash is a parent; the whole path comes last.
         size_t nEnd = 0;

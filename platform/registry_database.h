@@ -2,6 +2,7 @@
 // The SQLite file behind the registry calls. One object is one connection, held by one open
 // key. Every change is its own IMMEDIATE transaction, so concurrent writers queue on the
 // busy time-out instead of losing values, and a crash leaves the previous value in place.
+#include <chrono>
 #include <cstdint>
 #include <memory>
 
@@ -36,12 +37,14 @@ public:
 private:
     CRegistryDatabase(sqlite3* pDb, EAccess access) : m_pDb(pDb), m_access(access) {}
 
-    // Accepts a registry of ours; Create also initialises a file with nothing in it.
-    LONG CheckOwnership();
+    // Accepts a registry of ours, checked for damage before any write; an empty file is
+    // set up when bInitialiseEmpty, else reads as having no keys.
+    LONG CheckOwnership(bool bInitialiseEmpty);
     LONG CheckIntegrity();
     template <typename Work>
     LONG InTransaction(Work work);
 
     sqlite3* m_pDb;
     EAccess m_access;
+    std::chrono::steady_clock::time_point m_busySince;
 };

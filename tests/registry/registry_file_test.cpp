@@ -118,9 +118,11 @@ TEST_F(RegistryFileTest, DamagedOrForeignFileReadsAsMissingAndIsNeverWritten) {
 // damage is in the first leaf of the values, while a new value goes to the last one.
 TEST_F(RegistryFileTest, RegistryDamagedAwayFromTheWriteIsNotWrittenEither) {
     const std::string strPath = m_registry->DatabasePath();
-    for (int i = 0; i < 200; ++i) {
-        ASSERT_EQ(WriteDword(FormatText("Value%03d", i).c_str(), static_cast<DWORD>(i)),
-                  ERROR_SUCCESS);
+    // Long names fill several leaves with few writes.
+    const CString strPadding(120, 'x');
+    for (int i = 0; i < 80; ++i) {
+        const CString strName = FormatText("Value%03d", i) + strPadding;
+        ASSERT_EQ(WriteDword(strName.c_str(), static_cast<DWORD>(i)), ERROR_SUCCESS);
     }
     sqlite3* pDb = nullptr;
     sqlite3_open(strPath.c_str(), &pDb);
