@@ -56,17 +56,4 @@ TEST_F(RegistryValuePathAccessTest, UnknownRootFailsEveryOpen) {
     EXPECT_FALSE(std::filesystem::exists(m_registry->DatabasePath()));
 }
 
-TEST_F(RegistryValuePathAccessTest, RootNamesMatchInAnyCase) {
-    ASSERT_TRUE(WriteRegistryDword("hkey_local_machine\\SOFTWARE\\Quenvale\\Tarrow\\Port", 1600));
-    EXPECT_EQ(ReadRegistryDword("HKEY_LOCAL_MACHINE\\software\\quenvale\\tarrow\\PORT"), 1600u);
-}
-
-TEST_F(RegistryValuePathAccessTest, EmptyTextReadsBackEmptyAndNeverAsDword) {
-    const CString strPath = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Quenvale\\Tarrow\\StationName";
-    ASSERT_TRUE(WriteRegistryString(strPath, "STA2", false));
-    ASSERT_TRUE(WriteRegistryString(strPath, "", false));
-    EXPECT_EQ(ReadRegistryString(strPath), "");
-    EXPECT_EQ(ReadRegistryDword(strPath), 0u);
-}
-
 }  // namespace

@@ -62,10 +62,6 @@ const auto kDefaults =
     std::make_tuple(CString("127.0.0.1"), DWORD{1500}, CString("Simulator"), CString("STA1"),
                     CString(), CString(), CString(), CString(), DWORD{0}, DWORD{0});
 
-TEST(StationKeyPathTest, NamesTheStationKeyWithTrailingBackslash) {
-    EXPECT_EQ(g_strStationKeyPath, "HKEY_LOCAL_MACHINE\\SOFTWARE\\Quenvale\\Tarrow\\");
-}
-
 TEST_F(StationSettingsTest, DefaultsApplyOnEmptyRegistry) {
     EXPECT_EQ(Fields(Loaded()), kDefaults);
 }
@@ -96,15 +92,6 @@ TEST_F(StationSettingsTest, SaveOpensAndClosesTheKeyNineTimes) {
     const CRegistryHandleCounts after = GetRegistryHandleCounts();
     EXPECT_EQ(after.dwOpened - before.dwOpened, 9u);
     EXPECT_EQ(after.dwClosed - before.dwClosed, 9u);
-}
-
-TEST_F(StationSettingsTest, LoadOpensAndClosesTheKeyOncePerValue) {
-    Loaded().Save();
-    const CRegistryHandleCounts before = GetRegistryHandleCounts();
-    Loaded();
-    const CRegistryHandleCounts after = GetRegistryHandleCounts();
-    EXPECT_EQ(after.dwOpened - before.dwOpened, 10u);
-    EXPECT_EQ(after.dwClosed - before.dwClosed, 10u);
 }
 
 TEST_F(StationSettingsTest, SaveRegistrationWritesPrinterNameThenRegisterByNameOnly) {

@@ -40,11 +40,4 @@ TEST(ParseCommandLineTest, FlagArgumentsAreTakenLiterally) {
     EXPECT_FALSE(command.bForce);
 }
 
-TEST(ParseCommandLineTest, TypeDefaultsToText) {
-    CRegCommand command;
-    ASSERT_EQ(ParseCommandLine({"add", "HKLM\\A", "/v", "Name", "/d", "x"}, command),
-              EParseResult::Command);
-    EXPECT_EQ(command.dwType, REG_SZ);
-}
-
 }  // namespace
