@@ -50,6 +50,7 @@ void CObjCommConnection::SetTimeouts(std::chrono::milliseconds connect,
 BOOL CObjCommConnection::Connect(const CString& strIp, UINT nPort) {
     if (m_bConnected) closesocket(m_hSocket);
     m_bConnected = FALSE;
+    m_socketRecvTimeout = kNoTimeout;
     DropBuffered();
     const SocketClock::time_point deadline = SocketDeadline(m_connectTimeout);
     sockaddr_in peer;
@@ -94,6 +95,7 @@ CObjCommResponse* CObjCommConnection::Receive(DWORD dwContext) {
 
 BOOL CObjCommConnection::ReceivePacket(CByteArray& packet) {
     m_bTimedOut = false;
+    m_bReceiveStarted = false;
     m_receiveDeadline = SocketDeadline(m_receiveTimeout);
     // A frame that a time-out cut short is still in the buffer: read it again from its start.
     m_nCursor = m_nFrameStart;
@@ -170,10 +172,7 @@ void CObjCommConnection::FillBuffer() {
         }
     }
     for (;;) {
-        if (!WaitForSocket(m_hSocket, false, m_receiveDeadline)) {
-            m_bTimedOut = true;
-            throw CSocketClosed();
-        }
+        if (!ArmReceiveTimeout()) break;
         ++m_nRecvCalls;
         const long nCount =
             recv(m_hSocket, m_arrBuffer.data() + m_nFilled, m_arrBuffer.size() - m_nFilled, 0);
@@ -181,10 +180,29 @@ void CObjCommConnection::FillBuffer() {
             m_nFilled += static_cast<size_t>(nCount);
             return;
         }
-        if (nCount < 0 && (errno == EINTR || errno == EAGAIN)) continue;
+        if (nCount < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) break;
+        if (nCount < 0 && errno == EINTR) continue;
         // A read error ends the exchange the way an orderly close does.
         throw CSocketClosed();
     }
+    m_bTimedOut = true;
+    throw CSocketClosed();
+}
+
+bool CObjCommConnection::ArmReceiveTimeout() {
+    // The first recv of a Receive may block for the whole time-out, which the socket holds
+    // already after the first exchange: the usual one-recv frame costs no extra call.
+    std::chrono::milliseconds wait = m_receiveTimeout;
+    if (m_bReceiveStarted && m_receiveTimeout.count() >= 0) {
+        wait = std::chrono::ceil<std::chrono::milliseconds>(m_receiveDeadline - SocketClock::now());
+        if (wait.count() <= 0) return false;
+    }
+    m_bReceiveStarted = true;
+    if (wait != m_socketRecvTimeout) {
+        SetReceiveTimeout(m_hSocket, wait);
+        m_socketRecvTimeout = wait;
+    }
+    return true;
 }
 
 void CObjCommConnection::DropBuffered() {

@@ -58,6 +58,8 @@ private:
     // Makes nCount unread bytes available, waiting for the socket as long as it takes.
     void Need(size_t nCount);
     void FillBuffer();
+    // Gives the next recv what is left of this Receive's time; false when nothing is.
+    bool ArmReceiveTimeout();
     void DropBuffered();
 
     BOOL m_bConnected = FALSE;
@@ -67,6 +69,9 @@ private:
     std::chrono::milliseconds m_connectTimeout = kDefaultConnectTimeout;
     std::chrono::milliseconds m_receiveTimeout = kDefaultReceiveTimeout;
     SocketClock::time_point m_receiveDeadline;
+    bool m_bReceiveStarted = false;  // a recv of this Receive has been made
+    // What the socket holds as its recv time-out, so that it is set only when it changes.
+    std::chrono::milliseconds m_socketRecvTimeout = kNoTimeout;
     bool m_bTimedOut = false;
     size_t m_nRecvCalls = 0;
 

@@ -41,6 +41,18 @@ SOCKET OpenListener(const CString& strIp, UINT nPort, UINT* pnBoundPort) {
     return hSocket;
 }
 
+bool SetReceiveTimeout(SOCKET hSocket, std::chrono::milliseconds timeout) {
+    timeval limit{};  // all zero: no limit
+    if (timeout.count() >= 0) {
+        // Zero would mean no limit to the system: the shortest wait it can tell apart is 1 us.
+        const auto micros = std::max<long long>(
+            std::chrono::duration_cast<std::chrono::microseconds>(timeout).count(), 1);
+        limit.tv_sec = static_cast<time_t>(micros / 1000000);
+        limit.tv_usec = static_cast<suseconds_t>(micros % 1000000);
+    }
+    return setsockopt(hSocket, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit) == 0;
+}
+
 SocketClock::time_point SocketDeadline(std::chrono::milliseconds timeout) {
     return timeout.count() < 0 ? SocketClock::time_point::max() : SocketClock::now() + timeout;
 }

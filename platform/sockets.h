@@ -29,6 +29,10 @@ bool MakeIpv4Address(const CString& strIp, UINT nPort, sockaddr_in& address);
 // in use lands in *pnBoundPort. INVALID_SOCKET on failure.
 SOCKET OpenListener(const CString& strIp, UINT nPort, UINT* pnBoundPort);
 
+// How long each later recv on the socket may block before it fails with EAGAIN; a negative
+// time-out blocks without limit.
+bool SetReceiveTimeout(SOCKET hSocket, std::chrono::milliseconds timeout);
+
 using SocketClock = std::chrono::steady_clock;
 
 // The moment a wait of this length started now ends; a negative length never ends.
