@@ -80,7 +80,8 @@ SOCKET RawConnect(UINT nPort) {
 
 void RawExchange(benchmark::State& state, SOCKET hSocket) {
     CByteArray answer(kAnswer.size());
-    if (!SendAll(hSocket, kRequest) || !RecvAll(hSocket, answer)) state.SkipWithError("raw exchange");
+    if (!SendAll(hSocket, kRequest) || !RecvAll(hSocket, answer))
+        state.SkipWithError("raw exchange");
 }
 
 void ConnectionExchange(benchmark::State& state, CObjCommConnection& connection) {
@@ -107,8 +108,8 @@ void BM_HealthCheck_OpenConnection(benchmark::State& state) {
     CObjCommConnection connection;
     if (!connection.Connect("127.0.0.1", server.GetPort())) state.SkipWithError("connect");
     for (auto _ : state) ConnectionExchange(state, connection);
-    state.counters["recv_per_frame"] = static_cast<double>(connection.GetRecvCalls()) /
-                                       static_cast<double>(state.iterations());
+    state.counters["recv_per_frame"] =
+        static_cast<double>(connection.GetRecvCalls()) / static_cast<double>(state.iterations());
 }
 BENCHMARK(BM_HealthCheck_OpenConnection);
 

@@ -7,11 +7,10 @@
 #include <cstring>
 
 #include "objcomm/errors.h"
+#include "objcomm/frame_codes.h"
 
 namespace {
 
-constexpr BYTE kLongForm16 = 0x00;
-constexpr BYTE kLongForm32 = 0x02;
 // Large enough that a typical frame, and whatever follows it in the same segment, comes in
 // with one recv.
 constexpr size_t kInitialBuffer = 8192;
@@ -101,7 +100,7 @@ BOOL CObjCommConnection::ReceivePacket(CByteArray& packet) {
     m_nCursor = m_nFrameStart;
     try {
         const BYTE first = RecvByte();
-        if (first == kLongForm16 || first == kLongForm32) {
+        if (IsLongForm(first)) {
             RecvBlock(-1);  // identifier
             RecvByte();     // command
         }
@@ -136,10 +135,18 @@ DWORD CObjCommConnection::RecvDWord() {
 DWORD CObjCommConnection::RecvBlock(int nMode) {
     DWORD nCount = 0;
     switch (nMode) {
-        case -1: nCount = RecvByte(); break;
-        case -2: nCount = RecvWord(); break;
-        case -4: nCount = RecvDWord(); break;
-        default: nCount = nMode > 0 ? static_cast<DWORD>(nMode) : 0; break;
+        case -1:
+            nCount = RecvByte();
+            break;
+        case -2:
+            nCount = RecvWord();
+            break;
+        case -4:
+            nCount = RecvDWord();
+            break;
+        default:
+            nCount = nMode > 0 ? static_cast<DWORD>(nMode) : 0;
+            break;
     }
     if (nCount > kMaxBodyLength) {
         // Where this frame would end is unknowable, so nothing after it can be trusted.

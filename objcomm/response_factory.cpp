@@ -1,6 +1,7 @@
 #include "objcomm/authenticate_client_response.h"
 #include "objcomm/error_response.h"
 #include "objcomm/errors.h"
+#include "objcomm/frame_codes.h"
 #include "objcomm/health_check_response.h"
 #include "objcomm/key_request_response.h"
 #include "objcomm/key_store_response.h"
@@ -10,12 +11,6 @@
 #include "objcomm/text_payload_responses.h"
 
 namespace {
-
-constexpr BYTE kLongForm16 = 0x00;
-constexpr BYTE kLongForm32 = 0x02;
-constexpr BYTE kPassThrough = 0x0A;
-constexpr BYTE kHealthCheck = 0x99;
-constexpr BYTE kError = 0xFF;
 
 // Server responses; the pass-through command has its own table by sub-command.
 using ServerResponseMaker = CObjCommResponse* (*)(CInBinaryString& payload, DWORD dwContext,
@@ -74,7 +69,7 @@ CObjCommResponse* CObjCommResponse::Create(CInBinaryString& frame, DWORD* pdwTag
     try {
         const BYTE first = frame.ReadByte();
         BYTE command = first;
-        if (first == kLongForm16 || first == kLongForm32) {
+        if (IsLongForm(first)) {
             frame.ReadString(-1);  // identifier: read past, never used
             command = frame.ReadByte();
         }

@@ -7,9 +7,13 @@
 #include <cerrno>
 #include <climits>
 
-int closesocket(SOCKET hSocket) { return close(hSocket); }
+int closesocket(SOCKET hSocket) {
+    return close(hSocket);
+}
 
-BOOL StartSockets() { return TRUE; }
+BOOL StartSockets() {
+    return TRUE;
+}
 
 long SendNoSignal(SOCKET hSocket, const BYTE* pBytes, size_t nCount) {
     return send(hSocket, pBytes, nCount, MSG_NOSIGNAL);

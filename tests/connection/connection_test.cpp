@@ -8,6 +8,7 @@
 #include "objcomm/health_check_request.h"
 #include "tests/support/frames.h"
 #include "tests/support/loopback.h"
+#include "tests/support/pass_through_probe.h"
 #include "tests/support/scripted_peer.h"
 
 using namespace station_test;
@@ -20,20 +21,7 @@ constexpr std::chrono::milliseconds kPatience = 5s;
 constexpr std::chrono::milliseconds kShortWait = 200ms;
 const CByteArray kShortHealthAnswer = {0x99, 0x00, 0x00, 0x99};
 
-// A pass-through request with no payload, in the short form: bytes 4 and 5 of its frame
-// are the exchange tag the connection chose.
-class CMsgTagProbe : public CObjCommMessage {
-public:
-    CMsgTagProbe() : CObjCommMessage(0) {}
-    int GetCommand() override { return 10; }
-    int GetSubCommand() override { return 0x13; }
-    bool HasHeader() override { return false; }
-    COutBinaryString GetData() override { return {}; }
-    CStringArray& Describe() override { return m_arrDescribe; }
-
-    CStringArray m_arrDescribe;
-};
-
+// Bytes 4 and 5 of a probe's frame are the exchange tag the connection chose.
 WORD SentTag(const CByteArray& probeFrame) {
     EXPECT_EQ(probeFrame.size(), 7u);
     return probeFrame.size() < 6 ? 0 : static_cast<WORD>(probeFrame[4] << 8 | probeFrame[5]);
@@ -79,7 +67,9 @@ struct FrameCase {
     bool bHeader;
 };
 
-void PrintTo(const FrameCase& c, std::ostream* os) { *os << c.pszName; }
+void PrintTo(const FrameCase& c, std::ostream* os) {
+    *os << c.pszName;
+}
 
 class FrameShapeTest : public ConnectionTest, public testing::WithParamInterface<FrameCase> {};
 
@@ -127,7 +117,9 @@ struct EndCase {
     bool bTimedOut;
 };
 
-void PrintTo(const EndCase& c, std::ostream* os) { *os << c.pszName; }
+void PrintTo(const EndCase& c, std::ostream* os) {
+    *os << c.pszName;
+}
 
 class NoResponseTest : public ConnectionTest, public testing::WithParamInterface<EndCase> {};
 
@@ -142,7 +134,9 @@ TEST_P(NoResponseTest, ReceiveReturnsNullAndTellsTimeOutFromClose) {
     EXPECT_EQ(connection->ReceiveTimedOut(), GetParam().bTimedOut);
 }
 
-std::string EndCaseName(const testing::TestParamInfo<EndCase>& info) { return info.param.pszName; }
+std::string EndCaseName(const testing::TestParamInfo<EndCase>& info) {
+    return info.param.pszName;
+}
 
 CByteArray WithoutChecksum() {
     CByteArray frame = LongFrame(0x06, Hex("53 54 41 31"));
@@ -159,7 +153,8 @@ INSTANTIATE_TEST_SUITE_P(
                     EndCase{"PeerStaysSilent", {AwaitClose()}, true},
                     // Every byte comes well within the time-out, the frame as a whole does not.
                     EndCase{"FrameTricklesPastTheTimeOut",
-                            {Drip(LongFrame(0x99, {}, "0123456789ABCDEF"), 40ms), AwaitClose()}, true}),
+                            {Drip(LongFrame(0x99, {}, "0123456789ABCDEF"), 40ms), AwaitClose()},
+                            true}),
     EndCaseName);
 
 TEST_F(ConnectionTest, FrameCutShortByTheTimeOutIsReadWholeByTheNextReceive) {
@@ -192,7 +187,7 @@ TEST_F(ConnectionTest, SendsTheTagOfTheLastPassThroughResponseAndZeroAfterAnyOth
                 ReadRequest(), Write(Hex("00 00 FF 00 00 FF")),            // rejected error frame
                 AwaitClose()});
     ASSERT_TRUE(connection->Connect("127.0.0.1", peer->GetPort()));
-    CMsgTagProbe probe;
+    CPassThroughProbe probe;
 
     ASSERT_TRUE(connection->Send(probe, "", FALSE));
     EXPECT_NE(Receive(), nullptr);
@@ -277,9 +272,10 @@ TEST_F(ConnectionTest, FailedConnectLeavesTheConnectionUnusable) {
     // Bound but not listening: connecting to it is refused at once.
     UINT nRefusingPort = 0;
     const SOCKET hBound = BindLoopback(nRefusingPort);
-    const std::pair<const char*, UINT> targets[] = {
-        {"127.0.0.1", nRefusingPort}, {"localhost", peer->GetPort()},
-        {"127.0.0", peer->GetPort()}, {"127.0.0.256", peer->GetPort()}};
+    const std::pair<const char*, UINT> targets[] = {{"127.0.0.1", nRefusingPort},
+                                                    {"localhost", peer->GetPort()},
+                                                    {"127.0.0", peer->GetPort()},
+                                                    {"127.0.0.256", peer->GetPort()}};
     for (const auto& [pszIp, nPort] : targets) {
         EXPECT_FALSE(connection->Connect(pszIp, nPort)) << pszIp;
         EXPECT_FALSE(connection->IsConnected());

@@ -3,25 +3,15 @@
 #include "objcomm/health_check_request.h"
 #include "objcomm/register_device_request.h"
 #include "tests/support/frames.h"
+#include "tests/support/pass_through_probe.h"
 
+using station_test::CPassThroughProbe;
 using station_test::HexOf;
 
 namespace {
 
 const CString kId = "0123456789ABCDEF";
 const CString kIdHex = "30313233343536373839414243444546";
-
-// A pass-through request, so that framing of the sub-command and tag is covered too.
-class CPassThroughProbe : public CObjCommMessage {
-public:
-    CPassThroughProbe() : CObjCommMessage(0) {}
-    int GetCommand() override { return 10; }
-    int GetSubCommand() override { return 0x13; }
-    bool HasHeader() override { return false; }
-    COutBinaryString GetData() override { return {}; }
-    CStringArray& Describe() override { return m_list; }
-    CStringArray m_list;
-};
 
 CString Frame(CObjCommMessage& message, WORD wTag, const CString& strId, BOOL bLong) {
     COutBinaryString out;

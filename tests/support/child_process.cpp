@@ -1,11 +1,11 @@
 #include "tests/support/child_process.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -80,7 +80,8 @@ bool CChildProcess::Drain(std::chrono::steady_clock::time_point deadline, bool b
         if (nCount == 0) return true;
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
             deadline - std::chrono::steady_clock::now());
-        const int nReady = poll(entries, nCount, static_cast<int>(std::max<long long>(left.count(), 0)));
+        const int nReady =
+            poll(entries, nCount, static_cast<int>(std::max<long long>(left.count(), 0)));
         if (nReady == 0) return false;
         if (nReady < 0 && errno != EINTR) return false;
         for (nfds_t i = 0; i < nCount && nReady > 0; ++i) {

@@ -45,7 +45,9 @@ struct ReplyCase {
     CByteArray expected;
 };
 
-void PrintTo(const ReplyCase& c, std::ostream* os) { *os << c.pszName; }
+void PrintTo(const ReplyCase& c, std::ostream* os) {
+    *os << c.pszName;
+}
 
 class ServerReplyTest : public testing::TestWithParam<ReplyCase> {};
 

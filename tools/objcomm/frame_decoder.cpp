@@ -36,7 +36,9 @@ CDecodedFrame DecodeFrame(const CByteArray& frame, DWORD dwContext) {
     return DecodeFrame(reader, dwContext);
 }
 
-std::string ResponseClassName(const CObjCommResponse& response) { return ClassName(typeid(response)); }
+std::string ResponseClassName(const CObjCommResponse& response) {
+    return ClassName(typeid(response));
+}
 
 std::string ClassName(const std::type_info& type) {
     const char* mangled = type.name();

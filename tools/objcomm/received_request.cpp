@@ -1,6 +1,7 @@
 #include "tools/objcomm/received_request.h"
 
 #include "objcomm/errors.h"
+#include "objcomm/frame_codes.h"
 #include "objcomm/health_check_request.h"
 #include "objcomm/hex.h"
 #include "objcomm/in_binary_string.h"
@@ -11,10 +12,6 @@
 
 namespace {
 
-constexpr BYTE kLongForm16 = 0x00;
-constexpr BYTE kLongForm32 = 0x02;
-constexpr BYTE kHealthCheck = 0x99;
-constexpr BYTE kRegisterDevice = 0x06;
 constexpr char kOverwriteWithPseudoIp = '2';
 
 // The payload of CMsgRegisterDevice::GetData, read back.
@@ -30,7 +27,8 @@ void ReadRegisterDevice(CReceivedRequest& request) {
             request.strProblem = "bytes after the module list";
             return;
         }
-        auto message = std::make_unique<CMsgRegisterDevice>(strName, modules, strOld, kRegisterContext);
+        auto message =
+            std::make_unique<CMsgRegisterDevice>(strName, modules, strOld, kRegisterContext);
         message->m_cOverwriteMode = cMode;
         request.message = std::move(message);
     } catch (const CInBinaryStringException&) {
@@ -49,7 +47,7 @@ CReceivedRequest ReadReceivedRequest(const CByteArray& bytes) {
     CInBinaryString frame(bytes);
     try {
         const BYTE first = frame.ReadByte();
-        request.bLongForm = first == kLongForm16 || first == kLongForm32;
+        request.bLongForm = IsLongForm(first);
         request.nCommand = first;
         if (request.bLongForm) {
             request.strIdentifier = frame.ReadString(-1);
@@ -76,7 +74,8 @@ void PrintReceivedRequest(std::ostream& out, const CReceivedRequest& request, bo
         out << "{\"request\":" << JsonString(ClassText(request))
             << ",\"command\":" << int{request.nCommand} << ",\"form\":\"" << pszForm
             << "\",\"id\":" << JsonString(request.strIdentifier) << ",\"describe\":[";
-        for (size_t i = 0; i < describe.size(); ++i) out << (i ? "," : "") << JsonString(describe[i]);
+        for (size_t i = 0; i < describe.size(); ++i)
+            out << (i ? "," : "") << JsonString(describe[i]);
         out << "],\"body\":" << JsonString(ToHex(request.body)) << ",\"malformed\":"
             << (request.strProblem.empty() ? "null" : JsonString(request.strProblem)) << "}\n";
         return;

@@ -10,7 +10,8 @@ namespace {
 bool TakeFramingOption(const std::vector<std::string>& args, size_t& i, CRequestSpec& spec) {
     if (args[i] == "--id") {
         spec.strIdentifier = OptionValue(args, i);
-        if (spec.strIdentifier.size() > 255) throw CUsageError("--id is longer than 255 characters");
+        if (spec.strIdentifier.size() > 255)
+            throw CUsageError("--id is longer than 255 characters");
     } else if (args[i] == "--long-length") {
         spec.bLongLength = true;
     } else if (args[i] == "--tag") {
@@ -28,7 +29,8 @@ CString ShortText(const std::string& strOption, const std::string& strValue) {
 
 }  // namespace
 
-CRequestSpec ParseRequest(const std::vector<std::string>& args, size_t first, bool bFramingOptions) {
+CRequestSpec ParseRequest(const std::vector<std::string>& args, size_t first,
+                          bool bFramingOptions) {
     if (first >= args.size()) throw CUsageError("name a request: health or register");
     const std::string& kind = args[first];
     if (kind != "health" && kind != "register") {
@@ -53,7 +55,8 @@ CRequestSpec ParseRequest(const std::vector<std::string>& args, size_t first, bo
             CByteArray bytes;
             CString error;
             if (!ParseHexBytes(OptionValue(args, i), bytes, &error) || bytes.empty()) {
-                throw CUsageError("--module takes hex bytes: " + (error.empty() ? "none given" : error));
+                throw CUsageError("--module takes hex bytes: " +
+                                  (error.empty() ? "none given" : error));
             }
             modules.insert(modules.end(), bytes.begin(), bytes.end());
             bHaveModules = true;

@@ -1,14 +1,12 @@
 #include "tools/objcomm/server_reply.h"
 
+#include "objcomm/frame_codes.h"
 #include "objcomm/hex.h"
 #include "objcomm/register_device_request.h"
 #include "tools/objcomm/usage_error.h"
 
 namespace {
 
-constexpr BYTE kHealthCheck = 0x99;
-constexpr BYTE kRegisterDevice = 0x06;
-constexpr BYTE kError = 0xFF;
 constexpr BYTE kBadChecksum = 0x91;
 constexpr BYTE kUnknownCommand = 0x93;
 
@@ -16,7 +14,9 @@ constexpr BYTE kUnknownCommand = 0x93;
 class CAnswer : public CObjCommMessage {
 public:
     CAnswer(BYTE nCommand, CByteArray payload, bool bLongForm)
-        : CObjCommMessage(0), m_nCommand(nCommand), m_payload(std::move(payload)),
+        : CObjCommMessage(0),
+          m_nCommand(nCommand),
+          m_payload(std::move(payload)),
           m_bLongForm(bLongForm) {}
 
     int GetCommand() override { return m_nCommand; }

@@ -53,9 +53,12 @@ void CSimulatedServer::Serve(CObjCommConnection& connection) {
 
 bool CSimulatedServer::Deliver(CObjCommConnection& connection, CByteArray answer) {
     switch (m_eFault) {
-        case EServeFault::None: break;
-        case EServeFault::Close: return false;
-        case EServeFault::Silent: return true;
+        case EServeFault::None:
+            break;
+        case EServeFault::Close:
+            return false;
+        case EServeFault::Silent:
+            return true;
         case EServeFault::Drip:
             for (size_t i = 0; i < answer.size(); ++i) {
                 if (i > 0) std::this_thread::sleep_for(kDripGap);

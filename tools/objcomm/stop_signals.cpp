@@ -37,6 +37,10 @@ CStopSignals::~CStopSignals() {
     g_hPeer = INVALID_SOCKET;
 }
 
-bool CStopSignals::Requested() const { return g_bStop; }
+bool CStopSignals::Requested() const {
+    return g_bStop;
+}
 
-void CStopSignals::Watch(SOCKET hPeer) { g_hPeer = hPeer; }
+void CStopSignals::Watch(SOCKET hPeer) {
+    g_hPeer = hPeer;
+}
