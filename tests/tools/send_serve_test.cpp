@@ -7,7 +7,7 @@
 
 #include "objcomm/connection.h"
 #include "objcomm/error_response.h"
-#include "objcomm/health_check_request.h"
+#include "platform/format.h"
 #include "tests/support/child_process.h"
 #include "tests/support/frames.h"
 #include "tests/support/loopback.h"
@@ -91,117 +91,48 @@ std::string ExchangeCaseName(const testing::TestParamInfo<ExchangeCase>& info) {
 
 constexpr const char* kHealthLogged = "CMsgHealthCheck command=153 form=long id=0123456789ABCDEF";
 
-INSTANTIATE_TEST_SUITE_P(
-    Exchanges, ExchangeTest,
-    testing::Values(
-        ExchangeCase{"HealthCheck",
-                     {},
-                     {"health"},
-                     0,
-                     "CRspHealthCheck command=153 form=long tag=0\n"
-                     "Command: Health Request Acknowledge\ndata:\n",
-                     "",
-                     kHealthLogged},
-        ExchangeCase{"ShortHealthCheck",
-                     {},
-                     {"health", "--short"},
-                     0,
-                     "CRspHealthCheck command=153 form=short",
-                     "",
-                     "form=short"},
-        ExchangeCase{"RegisterDevice",
-                     {},
-                     {"register", "--name", "STA7", "--old", "STA1"},
-                     0,
-                     "Device Registered: STA7",
-                     "",
-                     "Old Personalization Device Name: STA1; Personalization Device Name: STA7"},
-        ExchangeCase{"ErrorReplyStillCountsAsAnswered",
-                     {"--reply", "error:93"},
-                     {"health"},
-                     0,
-                     "Error Code: UnKnown Command",
-                     "",
-                     kHealthLogged},
-        ExchangeCase{"SwappedReply",
-                     {"--reply", "swap"},
-                     {"health"},
-                     0,
-                     "CRspRegisterDevice command=6",
-                     "",
-                     kHealthLogged},
-        ExchangeCase{"RawReply",
-                     {"--reply", "raw:00024944FF00019322"},
-                     {"health"},
-                     0,
-                     "CRspError command=255 form=long",
-                     "",
-                     kHealthLogged},
-        ExchangeCase{"JsonOnBothSides",
-                     {"--json"},
-                     {"--json", "health"},
-                     0,
-                     R"({"class":"CRspHealthCheck","command":153,)",
-                     "",
-                     R"({"request":"CMsgHealthCheck","command":153,"form":"long")"},
-        ExchangeCase{"ReplyClaimingAHugeBody",
-                     {"--reply", "raw:02009901000001"},
-                     {"health"},
-                     1,
-                     "rejected: CPassThruParseError",
-                     "malformed response",
-                     kHealthLogged},
-        ExchangeCase{"FaultClose",
-                     {"--fault", "close"},
-                     {"health"},
-                     4,
-                     "",
-                     "closed the connection without responding",
-                     kHealthLogged},
-        ExchangeCase{"FaultSilent",
-                     {"--fault", "silent"},
-                     {"--timeout", "0.3", "health"},
-                     4,
-                     "",
-                     "did not respond within 0.3 s",
-                     kHealthLogged},
-        ExchangeCase{
-            "FaultDrip", {"--fault", "drip"}, {"health"}, 0, "CRspHealthCheck", "", kHealthLogged},
-        ExchangeCase{"FaultTruncate",
-                     {"--fault", "truncate"},
-                     {"health"},
-                     4,
-                     "",
-                     "closed the connection without responding",
-                     kHealthLogged},
-        ExchangeCase{"FaultCorrupt",
-                     {"--fault", "corrupt"},
-                     {"health"},
-                     1,
-                     "rejected: CPassThruChecksumError",
-                     "malformed response (CPassThruChecksumError)",
-                     kHealthLogged}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Exchanges, ExchangeTest, testing::Values(
+    ExchangeCase{"HealthCheck", {}, {"health"}, 0,
+        "CRspHealthCheck command=153 form=long tag=0\nCommand: Health Request Acknowledge\ndata:\n",
+        "", kHealthLogged},
+    ExchangeCase{"RegisterDevice", {}, {"register", "--name", "STA7", "--old", "STA1"}, 0,
+        "Device Registered: STA7", "",
+        "Old Personalization Device Name: STA1; Personalization Device Name: STA7"},
+    ExchangeCase{"ErrorReplyStillCountsAsAnswered", {"--reply", "error:93"}, {"health"}, 0,
+        "Error Code: UnKnown Command", "", kHealthLogged},
+    ExchangeCase{"JsonOnBothSides", {"--json"}, {"--json", "health"}, 0,
+        R"({"class":"CRspHealthCheck","command":153,)", "",
+        R"({"request":"CMsgHealthCheck","command":153,"form":"long")"},
+    ExchangeCase{"ReplyClaimingAHugeBody", {"--reply", "raw:02009901000001"}, {"health"}, 1,
+        "rejected: CPassThruParseError", "malformed response", kHealthLogged},
+    ExchangeCase{"FaultClose", {"--fault", "close"}, {"health"}, 4,
+        "", "closed the connection without responding", kHealthLogged},
+    ExchangeCase{"FaultSilent", {"--fault", "silent"}, {"--timeout", "0.3", "health"}, 4,
+        "", "did not respond within 0.3 s", kHealthLogged},
+    ExchangeCase{"FaultDrip", {"--fault", "drip"}, {"health"}, 0,
+        "CRspHealthCheck", "", kHealthLogged},
+    ExchangeCase{"FaultTruncate", {"--fault", "truncate"}, {"health"}, 4,
+        "", "closed the connection without responding", kHealthLogged},
+    ExchangeCase{"FaultCorrupt", {"--fault", "corrupt"}, {"health"}, 1,
+        "rejected: CPassThruChecksumError", "malformed response (CPassThruChecksumError)",
+        kHealthLogged}),
     ExchangeCaseName);
+// clang-format on
 
-// --- send without a server ---
-
-TEST(SendTest, RefusedConnectionExitsThree) {
+TEST(SendTest, ExitStatusTellsRefusedConnectionFromBadWords) {
     UINT nPort = 0;
     const SOCKET hBound = BindLoopback(nPort);
-    const CProcessResult sent =
-        RunProcess({kTool, "send", "--to", "127.0.0.1:" + std::to_string(nPort), "health"});
+    const std::string strTo = "127.0.0.1:" + std::to_string(nPort);
+    const CProcessResult refused = RunProcess({kTool, "send", "--to", strTo, "health"});
     closesocket(hBound);
+    EXPECT_EQ(refused.nStatus, 3);
+    EXPECT_EQ(refused.strOut, "");
+    EXPECT_EQ(refused.strErr, "objcomm send: cannot connect to " + strTo + "\n");
 
-    EXPECT_EQ(sent.nStatus, 3);
-    EXPECT_EQ(sent.strOut, "");
-    EXPECT_EQ(sent.strErr,
-              "objcomm send: cannot connect to 127.0.0.1:" + std::to_string(nPort) + "\n");
-}
-
-TEST(SendTest, UsageErrorExitsTwo) {
-    const CProcessResult sent = RunProcess({kTool, "send", "--to", "127.0.0.1", "health"});
-    EXPECT_EQ(sent.nStatus, 2);
-    EXPECT_NE(sent.strErr.find("--to takes ADDR:PORT"), std::string::npos) << sent.strErr;
+    const CProcessResult usage = RunProcess({kTool, "send", "--to", "127.0.0.1", "health"});
+    EXPECT_EQ(usage.nStatus, 2);
+    EXPECT_NE(usage.strErr.find("--to takes ADDR:PORT"), std::string::npos) << usage.strErr;
 }
 
 // --- serve's own life ---
@@ -216,12 +147,14 @@ protected:
         return connection;
     }
 
-    // The error code of the answer to one raw frame; -1 for any other answer.
-    int ErrorCodeFor(CObjCommConnection& connection, const CByteArray& frame) {
+    // The answer to one raw frame as "CLASS" or "CRspError CODE"; "" when none came.
+    std::string AnswerTo(CObjCommConnection& connection, const CByteArray& frame) {
         EXPECT_TRUE(connection.SendBuffer(frame));
         const std::unique_ptr<CObjCommResponse> response(connection.Receive(0));
+        if (!response) return "";
         const auto* error = dynamic_cast<const CRspError*>(response.get());
-        return error ? error->m_nErrorCode : -1;
+        return error ? FormatText("CRspError %02X", error->m_nErrorCode)
+                     : (response->GetCommand() == 0x99 ? "CRspHealthCheck" : "other");
     }
 };
 
@@ -253,33 +186,23 @@ protected:
 TEST_F(ServeInputTest, MalformedRequestsAreAnsweredAndAHugeClaimOnlyEndsItsConnection) {
     CByteArray badChecksum = LongFrame(0x99, {});
     badChecksum.back() = static_cast<BYTE>(badChecksum.back() + 1);
-    {
-        // Any number of requests on one connection, each answered in turn.
-        const auto connection = Connect(*serve);
-        EXPECT_EQ(ErrorCodeFor(*connection, badChecksum), 0x91);
-        EXPECT_EQ(ErrorCodeFor(*connection, Hex("01 00 00 01")), 0x93);
-        EXPECT_EQ(ErrorCodeFor(*connection, LongFrame(0x06, Hex("32 09 41"))), 0x91);
-    }
-    {
-        const auto connection = Connect(*serve);
-        EXPECT_TRUE(connection->SendBuffer(Hex("02 00 99 FF FF FF FF")));
-        EXPECT_EQ(std::unique_ptr<CObjCommResponse>(connection->Receive(0)), nullptr);
-        EXPECT_FALSE(connection->ReceiveTimedOut()) << "serve should close such a connection";
-    }
-    {
-        const auto connection = Connect(*serve);
-        CMsgHealthCheck request(true, 0);
-        ASSERT_TRUE(connection->Send(request, "0123456789ABCDEF", FALSE));
-        const std::unique_ptr<CObjCommResponse> answer(connection->Receive(0));
-        ASSERT_NE(answer, nullptr);
-        EXPECT_EQ(answer->GetCommand(), 0x99);
-    }
+    // Any number of requests on one connection, each answered in turn.
+    auto connection = Connect(*serve);
+    EXPECT_EQ(AnswerTo(*connection, badChecksum), "CRspError 91");
+    EXPECT_EQ(AnswerTo(*connection, Hex("01 00 00 01")), "CRspError 93");
+    EXPECT_EQ(AnswerTo(*connection, LongFrame(0x06, Hex("32 09 41"))), "CRspError 91");
+    connection = Connect(*serve);
+    EXPECT_EQ(AnswerTo(*connection, Hex("02 00 99 FF FF FF FF")), "");
+    EXPECT_FALSE(connection->ReceiveTimedOut()) << "serve should close such a connection";
+    connection = Connect(*serve);
+    EXPECT_EQ(AnswerTo(*connection, LongFrame(0x99, {})), "CRspHealthCheck");
+    connection.reset();
 
     EXPECT_NE(serve->Process().ReadLine().find("malformed: bad checksum"), std::string::npos);
     EXPECT_NE(serve->Process().ReadLine().find("unknown command=1 form=short"), std::string::npos);
     EXPECT_NE(serve->Process().ReadLine().find("malformed: Register Device payload cut short"),
               std::string::npos);
-    EXPECT_NE(serve->Process().ReadLine().find(kHealthLogged), std::string::npos);
+    EXPECT_NE(serve->Process().ReadLine().find("CMsgHealthCheck command=153"), std::string::npos);
     EXPECT_EQ(serve->Process().Wait(), 0);
     EXPECT_NE(serve->Process().GetErrors().find("declared a body over 16 MiB"), std::string::npos);
 }

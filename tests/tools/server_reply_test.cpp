@@ -101,12 +101,6 @@ TEST(ReceivedRequestTest, LogLineNamesTheRequestAndItsFields) {
          "Device Name: STA1; Personalization Device Name: STA7; Sequence number of Module 0: 01\n"},
         {LongFrame(0x0A, Hex("13 00 00"), "ID"), false,
          "unknown command=10 form=long id=ID body=130000\n"},
-        {WithChecksumOff(HealthRequest(false)), false,
-         "unknown command=153 form=short malformed: bad checksum body=\n"},
-        {HealthRequest(false), true,
-         R"({"request":"CMsgHealthCheck","command":153,"form":"short","id":"","describe":)"
-         R"(["Command","Health Check Request "],"body":"","malformed":null})"
-         "\n"},
         {WithChecksumOff(LongFrame(0x06, {}, "ID")), true,
          R"({"request":"unknown","command":6,"form":"long","id":"ID","describe":[],"body":"",)"
          R"("malformed":"bad checksum"})"
@@ -122,30 +116,16 @@ TEST(ReceivedRequestTest, LogLineNamesTheRequestAndItsFields) {
 // Bad words are refused before any socket is opened.
 TEST(SendServeUsageTest, RefusesBadWords) {
     const std::vector<std::vector<std::string>> sends = {
-        {},
         {"--to", "localhost:1500", "health"},
-        {"--to", "127.0.0.1", "health"},
         {"--to", "127.0.0.1:65536", "health"},
         {"--timeout", "0", "health"},
-        {"--timeout", "-1", "health"},
         {"--timeout", "1.2.3", "health"},
-        {"--timeout", "health"},
         {"--id", "X", "health"},
-        {"register"},
         {"ping"},
     };
     const std::vector<std::vector<std::string>> serves = {
-        {"--listen", "0.0.0:1500"},
-        {"--reply", "error:"},
-        {"--reply", "error:0102"},
-        {"--reply", "error:9"},
-        {"--reply", "raw:"},
-        {"--reply", "raw:zz"},
-        {"--reply", "echo"},
-        {"--fault", "slow"},
-        {"--count", "0"},
-        {"--count"},
-        {"--verbose"},
+        {"--reply", "error:0102"}, {"--reply", "raw:"}, {"--reply", "echo"},
+        {"--fault", "slow"},       {"--count", "0"},
     };
     std::ostringstream out, err;
     for (const auto& args : sends) EXPECT_THROW(RunSend(args, out, err), CUsageError);
