@@ -167,8 +167,6 @@ LONG RegDeleteValueA(HKEY hKey, LPCSTR lpValueName) {
     return pKey->database->DeleteValue(pKey->nKeyId, lpValueName ? lpValueName : "");
 }
 
-// Unlike Windows, a name buffer that is too small gets the size it needs (with the
-// terminating zero) in *lpcchValueName, so callers can grow it and ask again.
 LONG RegEnumValueA(HKEY hKey, DWORD dwIndex, LPSTR lpValueName, LPDWORD lpcchValueName, LPDWORD,
                    LPDWORD lpType, LPBYTE lpData, LPDWORD lpcbData) {
     if (!lpValueName || !lpcchValueName || (lpData && !lpcbData)) return ERROR_INVALID_PARAMETER;

@@ -66,7 +66,9 @@ LONG RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, LPDWORD
 LONG RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD Reserved, DWORD dwType, const BYTE* lpData,
                     DWORD cbData);
 LONG RegDeleteValueA(HKEY hKey, LPCSTR lpValueName);
-// Values come in the order they were first created.
+// Values come in the order they were first created. Unlike Windows, a name buffer that is
+// too small gets the size it needs (with the terminating zero) in *lpcchValueName, so that
+// callers can grow it and ask again.
 LONG RegEnumValueA(HKEY hKey, DWORD dwIndex, LPSTR lpValueName, LPDWORD lpcchValueName,
                    LPDWORD lpReserved, LPDWORD lpType, LPBYTE lpData, LPDWORD lpcbData);
 LONG RegCloseKey(HKEY hKey);
