@@ -10,7 +10,10 @@
 // setting. The form alone decides the setting's width (a code byte, or four bytes holding
 // the value itself when extended), so the length is not trusted on the way in and is
 // rewritten as 1 or 4 on the way out.
+class CContactSettingResponse;
+
 struct CSettingSpec {
+    using Shape = CContactSettingResponse;
     CDestinationSpec response;
     const char* pszLabel;
     const CTextTable& codes;
@@ -39,20 +42,26 @@ inline constexpr CSettingSpec kSetFrequency{{0x04, "Set Frequency", kContactOrUn
                                             kClockFrequencies,
                                             FormatKilohertz};
 
-using CRspResetCard = CShapedResponse<CContactSettingResponse, kResetCard>;
-using CRspSetVoltage = CShapedResponse<CContactSettingResponse, kSetVoltage>;
-using CRspSetFrequency = CShapedResponse<CContactSettingResponse, kSetFrequency>;
+// clang-format off
+struct CRspResetCard : CShaped<kResetCard> { using CShaped::CShaped; };
+struct CRspSetVoltage : CShaped<kSetVoltage> { using CShaped::CShaped; };
+struct CRspSetFrequency : CShaped<kSetFrequency> { using CShaped::CShaped; };
+// clang-format on
 
 inline constexpr CDestinationSpec kEjectCard{0x06, "Eject Card", kContactOrUnknownValue};
 inline constexpr CDestinationSpec kQueryCard{0x07, "Query Card", kContactOrUnknownValue};
 inline constexpr CDestinationSpec kWarmReset{0x0B, "Warm Reset Card", kContactOrUnknownValue};
 
-using CRspEjectCard = CShapedResponse<CDestinationResponse, kEjectCard>;
-using CRspQueryCard = CShapedResponse<CDestinationResponse, kQueryCard>;
-using CRspWarmReset = CShapedResponse<CDestinationResponse, kWarmReset>;
+// clang-format off
+struct CRspEjectCard : CShaped<kEjectCard> { using CShaped::CShaped; };
+struct CRspQueryCard : CShaped<kQueryCard> { using CShaped::CShaped; };
+struct CRspWarmReset : CShaped<kWarmReset> { using CShaped::CShaped; };
+// clang-format on
 
 inline constexpr CResponseSpec kGetHardwareVersion{0x0A, "Retrieve Hardware Version"};
-using CRspGetHardwareVersion = CShapedResponse<CFieldListResponse, kGetHardwareVersion>;
+// clang-format off
+struct CRspGetHardwareVersion : CShaped<kGetHardwareVersion> { using CShaped::CShaped; };
+// clang-format on
 
 class CRspSetNAD : public CDestinationResponse {
 public:

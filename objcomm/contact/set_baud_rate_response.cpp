@@ -8,6 +8,7 @@ namespace {
 
 constexpr WORD kBaudRateLength = 1;
 constexpr WORD kPpsLength = 5;
+constexpr int kProtocolEntry = 4;
 
 // FI/DI bytes for F = 372 and D = 1, 2, 4, 8, 12.
 constexpr CodeText kBaudRateCodes[] = {
@@ -58,6 +59,10 @@ CStringArray& CRspSetBaudRate::Describe() {
         }
     }
     return m_arrDescribe;
+}
+
+CArray<int> CRspSetBaudRate::GetLoneEntries() {
+    return m_bPPS ? CArray<int>{kProtocolEntry} : CArray<int>();
 }
 
 COutBinaryString CRspSetBaudRate::GetData() {

@@ -11,6 +11,8 @@ public:
     CRspSetBaudRate(CInBinaryString& payload, DWORD dwContext);
 
     CStringArray& Describe() override;
+    // The PPS form shows its protocol selection alone, where a label would stand.
+    CArray<int> GetLoneEntries() override;
     COutBinaryString GetData() override;
 
     int m_nDestination;

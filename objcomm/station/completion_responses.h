@@ -5,7 +5,9 @@
 // Tag 0: the station has finished with pass-through mode. Carries nothing; any payload
 // bytes are left unread.
 inline constexpr CResponseSpec kPassThroughModeFinish{0xFF, "Card Processing Finish Acknowledge"};
-using CRspPassThroughModeFinish = CShapedResponse<CFieldListResponse, kPassThroughModeFinish>;
+// clang-format off
+struct CRspPassThroughModeFinish : CShaped<kPassThroughModeFinish> { using CShaped::CShaped; };
+// clang-format on
 
 // A nonzero tag: the outcome of one card. The DLL error code and the audit data are
 // optional as a group; a response without them is written back with "00000" and an empty

@@ -4,8 +4,12 @@
 #include "objcomm/station/destination_codes.h"
 #include "objcomm/station/field_list_response.h"
 
+class CDestinationBlockResponse;
+class CTypeBRequestResponse;
+
 // Shape: the destination and one byte block.
 struct CBlockSpec {
+    using Shape = CDestinationBlockResponse;
     CDestinationSpec response;
     const char* pszLabel;
     int nMode;  // the block's length: fixed when positive, -2 when counted
@@ -26,32 +30,41 @@ inline constexpr CBlockSpec kSetKeys{{0x33, "Set Keys", kPiccOrUnknownValue}, "K
 inline constexpr CBlockSpec kPiccReset{
     {0x30, "Reset PICC Card", kPiccOrUnknownValue}, "Reset Data", -2};
 
-using CRspHltb = CShapedResponse<CDestinationBlockResponse, kHltb>;
-using CRspDiversifyKeys = CShapedResponse<CDestinationBlockResponse, kDiversifyKeys>;
-using CRspSetKeys = CShapedResponse<CDestinationBlockResponse, kSetKeys>;
-using CRspPiccReset = CShapedResponse<CDestinationBlockResponse, kPiccReset>;
+// clang-format off
+struct CRspHltb : CShaped<kHltb> { using CShaped::CShaped; };
+struct CRspDiversifyKeys : CShaped<kDiversifyKeys> { using CShaped::CShaped; };
+struct CRspSetKeys : CShaped<kSetKeys> { using CShaped::CShaped; };
+struct CRspPiccReset : CShaped<kPiccReset> { using CShaped::CShaped; };
+// clang-format on
 
 // Shape: WUPB and REQB carry the same two Type B request bytes.
+struct CTypeBSpec {
+    using Shape = CTypeBRequestResponse;
+    CResponseSpec response;
+};
+
 class CTypeBRequestResponse : public CDestinationResponse {
 public:
     CValueField<BYTE> m_nAfi{*this, 1, "AFI", FormatHexByte};
     CValueField<BYTE> m_nN{*this, 1, "N", FormatHexByte};
 
 protected:
-    CTypeBRequestResponse(CInBinaryString& payload, DWORD dwContext, const CResponseSpec& spec)
-        : CDestinationResponse(payload, dwContext,
-                               {spec.nSubCommand, spec.pszDisplayName, kPiccOrUnknownDestination}) {
-    }
+    CTypeBRequestResponse(CInBinaryString& payload, DWORD dwContext, const CTypeBSpec& spec);
 };
 
-inline constexpr CResponseSpec kWupb{0x38, "WUPB"};
-inline constexpr CResponseSpec kReqb{0x37, "REQB"};
-using CRspWupb = CShapedResponse<CTypeBRequestResponse, kWupb>;
-using CRspReqb = CShapedResponse<CTypeBRequestResponse, kReqb>;
+inline constexpr CTypeBSpec kWupb{{0x38, "WUPB"}};
+inline constexpr CTypeBSpec kReqb{{0x37, "REQB"}};
+
+// clang-format off
+struct CRspWupb : CShaped<kWupb> { using CShaped::CShaped; };
+struct CRspReqb : CShaped<kReqb> { using CShaped::CShaped; };
+// clang-format on
 
 inline constexpr CDestinationSpec kPiccAntennaTuning{0x32, "PICC Antenna Tuning",
                                                      kPiccOrUnknownDestination};
-using CRspPiccAntennaTuning = CShapedResponse<CDestinationResponse, kPiccAntennaTuning>;
+// clang-format off
+struct CRspPiccAntennaTuning : CShaped<kPiccAntennaTuning> { using CShaped::CShaped; };
+// clang-format on
 
 class CRspAttrib : public CDestinationResponse {
 public:

@@ -8,7 +8,14 @@ CFieldListResponse::CFieldListResponse(CInBinaryString& payload, DWORD dwContext
 
 CStringArray& CFieldListResponse::Describe() {
     BeginDescribe(m_arrDescribe, m_pszDisplayName);
-    for (const CField* pField : m_fields) pField->Describe(m_arrDescribe);
+    m_arrLoneEntries.clear();
+    for (const CField* pField : m_fields) {
+        // A field that adds a single entry has put a text where a label would stand.
+        const size_t nBefore = m_arrDescribe.size();
+        pField->Describe(m_arrDescribe);
+        if (m_arrDescribe.size() == nBefore + 1)
+            m_arrLoneEntries.push_back(static_cast<int>(nBefore));
+    }
     return m_arrDescribe;
 }
 

@@ -1,11 +1,17 @@
 #pragma once
+#include <type_traits>
 #include <vector>
 
 #include "objcomm/station/field_kinds.h"
 #include "objcomm/station/pass_through_response.h"
 
+class CFieldListResponse;
+class CDestinationResponse;
+
 // Who a response is: its sub-command and the display name that opens its describe list.
+// Each spec type names the shape (the base class) that a CShaped class of it derives from.
 struct CResponseSpec {
+    using Shape = CFieldListResponse;
     int nSubCommand;
     const char* pszDisplayName;
 };
@@ -17,6 +23,7 @@ class CFieldListResponse : public CPassThroughResponse {
 public:
     CStringArray& Describe() override;
     COutBinaryString GetData() override;
+    CArray<int> GetLoneEntries() override { return m_arrLoneEntries; }
 
 protected:
     CFieldListResponse(CInBinaryString& payload, DWORD dwContext, const CResponseSpec& spec);
@@ -29,10 +36,12 @@ private:
     CInBinaryString* const m_pPayload;
     std::vector<CField*> m_fields;
     const char* const m_pszDisplayName;
+    CArray<int> m_arrLoneEntries;
 };
 
 // Who a response is, and what it calls the destination byte that opens its payload.
 struct CDestinationSpec {
+    using Shape = CDestinationResponse;
     int nSubCommand;
     const char* pszDisplayName;
     CTextTable destinations;
@@ -47,11 +56,14 @@ protected:
     CDestinationResponse(CInBinaryString& payload, DWORD dwContext, const CDestinationSpec& spec);
 };
 
-// A response class that differs from others of its shape only in data. TShape owns the
-// fields; kSpec (a constant of the spec type TShape takes) names the class and its texts.
-template <typename TShape, const auto& kSpec>
-class CShapedResponse final : public TShape {
+// The base of a class that differs from the others of its shape only in data. kSpec is a
+// constant whose type names the shape and which tells it the class's sub-command, display
+// name and texts, so such a class takes one line:
+//     struct CRspEjectCard : CShaped<kEjectCard> { using CShaped::CShaped; };
+template <const auto& kSpec>
+class CShaped : public std::remove_cvref_t<decltype(kSpec)>::Shape {
+    using Shape = typename std::remove_cvref_t<decltype(kSpec)>::Shape;
+
 public:
-    CShapedResponse(CInBinaryString& payload, DWORD dwContext)
-        : TShape(payload, dwContext, kSpec) {}
+    CShaped(CInBinaryString& payload, DWORD dwContext) : Shape(payload, dwContext, kSpec) {}
 };

@@ -7,6 +7,7 @@
 namespace {
 
 constexpr char kInvalidValue[] = "Invalid value";
+constexpr int kGetValueEntry = 6;
 
 // How the value of one attribute reads.
 struct CAttributeRule {
@@ -123,6 +124,10 @@ CStringArray& CRspReaderAttribute::Describe() {
             pRule ? pRule->pfnText(*pRule, m_dwValue) : CString("Unknown Attribute Data Value"));
     }
     return m_arrDescribe;
+}
+
+CArray<int> CRspReaderAttribute::GetLoneEntries() {
+    return m_bHasValue ? CArray<int>() : CArray<int>{kGetValueEntry};
 }
 
 COutBinaryString CRspReaderAttribute::GetData() {

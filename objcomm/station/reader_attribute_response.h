@@ -9,6 +9,8 @@ public:
 
     CStringArray& Describe() override;
     COutBinaryString GetData() override;
+    // "Get Value" stands alone at the end of a list for a response without a value.
+    CArray<int> GetLoneEntries() override;
 
     int m_nDestination;
     int m_nAttribute;

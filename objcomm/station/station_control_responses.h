@@ -7,10 +7,12 @@
 #include "objcomm/station/field_list_response.h"
 
 inline constexpr CResponseSpec kKeepAlive{0x13, "Keep Alive"};
-using CRspKeepAlive = CShapedResponse<CFieldListResponse, kKeepAlive>;
-
 inline constexpr CDestinationSpec kSerialFlush{0x22, "Serial Flush", kSerialPortOrUnknownWide};
-using CRspSerialFlush = CShapedResponse<CDestinationResponse, kSerialFlush>;
+
+// clang-format off
+struct CRspKeepAlive : CShaped<kKeepAlive> { using CShaped::CShaped; };
+struct CRspSerialFlush : CShaped<kSerialFlush> { using CShaped::CShaped; };
+// clang-format on
 
 class CRspSelectStation : public CFieldListResponse {
 public:

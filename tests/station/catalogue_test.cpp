@@ -223,6 +223,31 @@ TEST_P(CatalogueTest, EveryPayloadCutBeforeARequiredFieldIsRejected) {
     }
 }
 
+struct CLoneCase {
+    BYTE nSubCommand;
+    const char* pszPayload;
+    CArray<int> lone;
+    DWORD dwContext = 0;
+};
+
+TEST(LoneEntriesTest, NameTheTextsThatStandWhereALabelWould) {
+    const CLoneCase cases[] = {
+        {0x35, "43 01 00000000", {4}},
+        {0x34, "43 01 0000", {}},
+        {0x15, "07 000001f4 0010 0000", {2}},
+        {0x15, "81 07 000001f4 0010 0000", {4}, kExtended},
+        {0x16, "43 05 00", {6}},
+        {0x16, "43 05 04 00000032", {}},
+        {0x03, "57 0005 ff 10 96 11 22", {4}},
+        {0x03, "58 0001 13", {}},
+    };
+    for (const CLoneCase& c : cases) {
+        auto response = DecodePassThrough(c.nSubCommand, Hex(c.pszPayload), c.dwContext);
+        response->Describe();
+        EXPECT_EQ(response->GetLoneEntries(), c.lone) << c.pszPayload;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(CardStation, CatalogueTest, testing::ValuesIn(kCases),
                          [](const auto& info) { return info.param.pszName; });
 
