@@ -1,0 +1,187 @@
+// Opening the dialog, the selection rules of the lists, the checks that guard every
+// request, and the ways to close the dialog without writing.
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QTest>
+
+#include "app/host_name.h"
+#include "app/station_strings.h"
+#include "tests/app/dialog_fixture.h"
+
+namespace station_test {
+namespace {
+
+const char* const kLists[] = {"contactList", "piccList", "extList"};
+
+CStringArray AddressFields(QWidget& dialog) {
+    CStringArray arrFields;
+    for (const char* pszField : {"octet1", "octet2", "octet3", "octet4"}) {
+        arrFields.push_back(FindControl<QLineEdit>(dialog, pszField).text().toStdString());
+    }
+    return arrFields;
+}
+
+TEST_F(DialogTest, OpensWithTheDefaultsOfAnEmptyRegistryAndWritesNothing) {
+    OpenDialog();
+    EXPECT_EQ(AddressFields(*m_pDialog), (CStringArray{"127", "0", "0", "1"}));
+    EXPECT_EQ(Control<QLineEdit>("portEdit").text(), "1500");
+    EXPECT_TRUE(Control<QLineEdit>("portEdit").isReadOnly());
+    EXPECT_EQ(Control<QLabel>("registrationLabel").text(), kRegistrationRequired);
+    EXPECT_EQ(Control<QLabel>("computerName").text().toStdString(), GetHostComputerName(false));
+    for (const char* pszList : kLists) {
+        EXPECT_EQ(Entries(pszList), (CStringArray{"none", "Reader A", "Reader B"})) << pszList;
+        EXPECT_EQ(Selected(pszList), "none") << pszList;
+    }
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_TRUE(RegistryUntouched());
+}
+
+struct SelectionCase {
+    const char* pszStored;
+    const char* pszSelected;  // "" for no selection
+};
+
+class StoredReader : public DialogTest, public testing::WithParamInterface<SelectionCase> {};
+
+TEST_P(StoredReader, IsSelectedByTheStartOfItsNameIgnoringCase) {
+    for (const char* pszValue : {"ReaderId", "PiccReaderId", "ExtReaderId"}) {
+        StoreText(pszValue, GetParam().pszStored);
+    }
+    OpenDialog();
+    for (const char* pszList : kLists) {
+        EXPECT_EQ(Selected(pszList), GetParam().pszSelected) << pszList;
+        EXPECT_EQ(Entries(pszList).size(), 3u) << "a stored name is never added";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Selections, StoredReader,
+                         testing::Values(SelectionCase{"", "none"},
+                                         SelectionCase{"Reader B", "Reader B"},
+                                         SelectionCase{"reader b", "Reader B"},
+                                         SelectionCase{"Reader", "Reader A"},
+                                         SelectionCase{"Reader C", ""}));
+
+TEST_F(DialogTest, UnparseableStoredAddressShowsZeros) {
+    StoreText("ObjectCommunicatorIp", "256.1.1.1");
+    OpenDialog();
+    EXPECT_EQ(AddressFields(*m_pDialog), (CStringArray{"0", "0", "0", "0"}));
+}
+
+TEST_F(DialogTest, LongReaderNameCanBeScrolledIntoView) {
+    m_readers.m_arrReaders = {CString(200, 'W')};
+    OpenDialog();
+    for (const char* pszList : kLists) {
+        EXPECT_GT(Control<QListWidget>(pszList).horizontalScrollBar()->maximum(), 0) << pszList;
+    }
+}
+
+struct RuleCase {
+    const char* pszContact;
+    const char* pszPicc;
+    const char* pszExt;
+    const char* pszMessage;
+};
+
+class BrokenRule : public DialogTest, public testing::WithParamInterface<RuleCase> {};
+
+TEST_P(BrokenRule, StopsSaveWithItsMessageAndKeepsTheDialogOpen) {
+    OpenDialog();
+    Choose("contactList", GetParam().pszContact);
+    Choose("piccList", GetParam().pszPicc);
+    Choose("extList", GetParam().pszExt);
+    Click("saveButton");
+    EXPECT_EQ(Messages(), CStringArray{GetParam().pszMessage});
+    EXPECT_TRUE(m_pDialog->isVisible());
+    EXPECT_EQ(Selected("piccList"), GetParam().pszPicc);
+    EXPECT_TRUE(RegistryUntouched());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, BrokenRule,
+    testing::Values(RuleCase{"none", "none", "none", kMsgNoProgrammingStation},
+                    RuleCase{"Reader A", "Reader A", "none", kMsgSameStationReader},
+                    RuleCase{"Reader A", "Reader B", "Reader B", kMsgSameKeyStationReader}));
+
+struct PortCase {
+    const char* pszShown;  // null: as loaded from the stored port
+    DWORD dwStored;
+    const char* pszMessage;
+};
+
+class PortCheck : public DialogTest, public testing::WithParamInterface<PortCase> {};
+
+TEST_P(PortCheck, StopsSaveWithTheFrameworksMessage) {
+    StoreDword("ObjectCommunicatorPort", GetParam().dwStored);
+    OpenDialog();
+    if (GetParam().pszShown) Control<QLineEdit>("portEdit").setText(GetParam().pszShown);
+    Choose("contactList", "Reader A");
+    Click("saveButton");
+    EXPECT_EQ(Messages(), CStringArray{GetParam().pszMessage});
+    EXPECT_TRUE(m_pDialog->isVisible());
+    EXPECT_EQ(StoredText("ReaderId"), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ports, PortCheck,
+    testing::Values(PortCase{nullptr, 32001, "Please enter an integer between 1 and 32000."},
+                    PortCase{nullptr, 65535, "Please enter an integer between 1 and 32000."},
+                    PortCase{"0", 1500, "Please enter an integer between 1 and 32000."},
+                    PortCase{"15x0", 1500, "Please enter an unsigned integer."},
+                    PortCase{"-1", 1500, "Please enter an unsigned integer."},
+                    PortCase{"", 1500, "Please enter an unsigned integer."},
+                    PortCase{"4294967296", 1500, "Please enter an unsigned integer."}));
+
+TEST_F(DialogTest, EnterValidatesThenClosesWithoutWriting) {
+    OpenDialog();
+    Choose("contactList", "Reader A");
+    Choose("piccList", "Reader A");
+    QTest::keyClick(&Control<QListWidget>("piccList"), Qt::Key_Return);
+    EXPECT_EQ(Messages(), CStringArray{kMsgSameStationReader});
+    ASSERT_TRUE(m_pDialog->isVisible());
+
+    Choose("piccList", "Reader B");
+    QTest::keyClick(&Control<QLineEdit>("octet2"), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_FALSE(m_pDialog->isVisible());
+    EXPECT_EQ(m_pDialog->result(), QDialog::Accepted);
+    EXPECT_TRUE(RegistryUntouched());
+}
+
+class Dismissal : public DialogTest, public testing::WithParamInterface<const char*> {
+protected:
+    void Dismiss() {
+        const std::string strWay = GetParam();
+        if (strWay == "Escape") QTest::keyClick(&Control<QListWidget>("extList"), Qt::Key_Escape);
+        if (strWay == "Cancel") Click("cancelButton");
+        if (strWay == "AltC") {
+            QTest::keyClick(m_pDialog.get(), Qt::Key_C, Qt::AltModifier);
+            EXPECT_TRUE(QTest::qWaitFor([this] { return !m_pDialog->isVisible(); }));
+        }
+        if (strWay == "CloseBox") m_pDialog->close();
+    }
+};
+
+TEST_P(Dismissal, ClosesWithoutWritingEvenWhenTheRulesFail) {
+    OpenDialog();
+    Choose("contactList", "Reader A");
+    Choose("piccList", "Reader A");
+    Dismiss();
+    EXPECT_FALSE(m_pDialog->isVisible());
+    EXPECT_EQ(m_pDialog->result(), QDialog::Rejected);
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_TRUE(RegistryUntouched());
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, Dismissal,
+                         testing::Values("Escape", "Cancel", "AltC", "CloseBox"));
+
+TEST_F(DialogTest, F1ShowsNoHelp) {
+    OpenDialog();
+    QTest::keyClick(&Control<QListWidget>("contactList"), Qt::Key_F1);
+    EXPECT_TRUE(m_pDialog->isVisible());
+    EXPECT_TRUE(Messages().empty());
+}
+
+}  // namespace
+}  // namespace station_test

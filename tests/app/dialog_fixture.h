@@ -1,0 +1,66 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <QWidget>
+#include <memory>
+#include <ostream>
+#include <stdexcept>
+
+#include "app/message_box.h"
+#include "app/station_config_dlg.h"
+#include "tests/app/fake_smart_card_service.h"
+#include "tests/registry/temp_registry.h"
+
+// Failures show Qt texts as text.
+inline void PrintTo(const QString& strText, std::ostream* pOut) { *pOut << strText.toStdString(); }
+
+namespace station_test {
+
+// The test process's one QApplication, made on first use.
+void EnsureApplication();
+
+// The named child of a window; a test that names a missing one fails.
+template <typename T>
+T& FindControl(QWidget& window, const char* pszName) {
+    T* pControl = window.findChild<T*>(pszName);
+    if (!pControl) throw std::logic_error(std::string("no control named ") + pszName);
+    return *pControl;
+}
+
+// Each test starts with an empty registry of its own, a message recorder and two attached
+// readers, "Reader A" and "Reader B". The dialog opens when the test asks, so that it can
+// store settings first.
+class DialogTest : public testing::Test {
+protected:
+    void SetUp() override;
+
+    CStationConfigDlg& OpenDialog();
+    template <typename T>
+    T& Control(const char* pszName) {
+        return FindControl<T>(*m_pDialog, pszName);
+    }
+    // Clicks the entry of the list whose text is pszEntry.
+    void Choose(const char* pszList, const char* pszEntry);
+    void Click(const char* pszButton);
+    // The texts of a list's entries, and of its selected one ("" without a selection).
+    CStringArray Entries(const char* pszList);
+    CString Selected(const char* pszList);
+    const CStringArray& Messages() const { return m_pMessages->GetTexts(); }
+
+    static void StoreText(const char* pszValue, const CString& strText);
+    static void StoreDword(const char* pszValue, DWORD dwValue);
+    static CString StoredText(const char* pszValue);
+    static DWORD StoredDword(const char* pszValue);
+    // True until something writes to the registry.
+    bool RegistryUntouched() const;
+
+    std::unique_ptr<CTempRegistry> m_pRegistry;
+    std::unique_ptr<CMessageRecorder> m_pMessages;
+    CFakeSmartCardService m_readers;
+    // Where the dialog finds its readers: m_readers unless a test says otherwise.
+    CSmartCardService* m_pReaderService = &m_readers;
+    std::unique_ptr<CStationConfigDlg> m_pDialog;
+};
+
+}  // namespace station_test

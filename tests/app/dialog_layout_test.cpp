@@ -1,0 +1,165 @@
+// The dialogs as the templates lay them out, and how the keyboard reaches everything.
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <cmath>
+
+#include "app/about_dlg.h"
+#include "app/station_strings.h"
+#include "tests/app/dialog_fixture.h"
+#include "tests/app/low_port.h"
+
+namespace station_test {
+namespace {
+
+struct TemplateControl {
+    const char* pszName;
+    int x, y, cx, cy;  // dialog units
+};
+
+// Dialog units of an 8-point dialog font: 1.5 pixels across, 1.625 down; each edge is
+// converted on its own and rounded, as the template's own conversion does.
+QRect ToPixels(const TemplateControl& c) {
+    const auto across = [](int n) { return static_cast<int>(std::lround(n * 1.5)); };
+    const auto down = [](int n) { return static_cast<int>(std::lround(n * 1.625)); };
+    return QRect(QPoint(across(c.x), down(c.y)),
+                 QPoint(across(c.x + c.cx) - 1, down(c.y + c.cy) - 1));
+}
+
+// Static texts may grow to the right to fit their text; everything else is exact.
+void ExpectTemplateGeometry(QWidget& dialog, const TemplateControl& c) {
+    SCOPED_TRACE(c.pszName);
+    QWidget& control = FindControl<QWidget>(dialog, c.pszName);
+    const QRect expected = ToPixels(c);
+    const QRect actual(control.mapTo(&dialog, QPoint(0, 0)), control.size());
+    EXPECT_LE(std::abs(actual.left() - expected.left()), 1);
+    EXPECT_LE(std::abs(actual.top() - expected.top()), 1);
+    EXPECT_LE(std::abs(actual.height() - expected.height()), 1);
+    if (qobject_cast<QLabel*>(&control)) {
+        EXPECT_GE(actual.width(), expected.width() - 1);
+    } else {
+        EXPECT_LE(std::abs(actual.width() - expected.width()), 1);
+    }
+}
+
+const TemplateControl kConfigTemplate[] = {
+    {"ipAddress", 28, 21, 100, 15},         {"portEdit", 160, 22, 40, 14},
+    {"checkIfPresentButton", 66, 45, 90, 14}, {"registerButton", 21, 111, 45, 14},
+    {"contactList", 15, 145, 194, 45},      {"piccList", 15, 206, 194, 45},
+    {"extList", 15, 267, 194, 45},          {"saveButton", 7, 321, 50, 14},
+    {"cancelButton", 166, 321, 50, 14},     {"olvaneGroup", 7, 7, 209, 57},
+    {"ipLabel", 14, 25, 8, 8},              {"portLabel", 139, 24, 18, 8},
+    {"stationGroup", 7, 70, 209, 248},      {"contactLabel", 15, 133, 89, 8},
+    {"extLabel", 15, 255, 89, 8},           {"computerName", 21, 97, 186, 11},
+    {"piccLabel", 15, 194, 89, 8},          {"computerNameCaption", 21, 84, 52, 8},
+    {"registrationLabel", 73, 114, 131, 8},
+};
+
+const TemplateControl kAboutTemplate[] = {
+    {"productLabel", 45, 10, 206, 8},
+    {"versionLabel", 45, 24, 187, 8},
+    {"copyrightLabel", 45, 38, 225, 8},
+    {"okButton", 252, 7, 50, 14},
+};
+
+TEST_F(DialogTest, ControlsSitWhereTheTemplatePutsThem) {
+    OpenDialog();
+    EXPECT_EQ(m_pDialog->size(), ToPixels({"", 0, 0, 223, 342}).size());
+    for (const TemplateControl& c : kConfigTemplate) ExpectTemplateGeometry(*m_pDialog, c);
+
+    CAboutDlg about;
+    about.show();
+    EXPECT_EQ(about.size(), ToPixels({"", 0, 0, 309, 58}).size());
+    for (const TemplateControl& c : kAboutTemplate) ExpectTemplateGeometry(about, c);
+}
+
+TEST_F(DialogTest, TabVisitsTheControlsInTemplateOrder) {
+    OpenDialog();
+    const char* const arrOrder[] = {"portEdit",    "checkIfPresentButton", "registerButton",
+                                    "contactList", "piccList",             "extList",
+                                    "saveButton",  "cancelButton",         "octet1"};
+    ASSERT_EQ(QApplication::focusWidget()->objectName(), "octet1");
+    for (const char* pszNext : arrOrder) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), pszNext);
+    }
+    EXPECT_FALSE(Control<QPushButton>("saveButton").isDefault());
+}
+
+TEST_F(DialogTest, AcceleratorsPressTheirButtons) {
+    UINT nPort = 0;
+    const SOCKET hBound = BindLowLoopbackPort(nPort);  // refuses: each action ends at once
+    StoreDword("ObjectCommunicatorPort", nPort);
+    OpenDialog();
+    Choose("contactList", "Reader A");
+    // A mnemonic presses its button the way a click does, as a short animation.
+    QTest::keyClick(m_pDialog.get(), Qt::Key_H, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return Messages().size() == 1; }));
+    QTest::keyClick(m_pDialog.get(), Qt::Key_R, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return Messages().size() == 2; }));
+    EXPECT_EQ(Messages(), (CStringArray{kMsgUnableToConnect, kMsgUnableToConnect}));
+    QTest::keyClick(m_pDialog.get(), Qt::Key_S, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !m_pDialog->isVisible(); }));
+    closesocket(hBound);
+    EXPECT_EQ(m_pDialog->result(), QDialog::Accepted);
+    EXPECT_EQ(StoredText("ReaderId"), "Reader A");
+}
+
+class ContextMenu : public DialogTest, public testing::WithParamInterface<const char*> {
+protected:
+    // What the platform sends for a right click on a label, for the Menu key to the focus
+    // widget, and what Shift+F10 is.
+    void Open() {
+        const std::string strWay = GetParam();
+        QWidget& label = Control<QLabel>("portLabel");
+        QWidget& field = Control<QLineEdit>("octet1");
+        const QPoint pt(2, 2);
+        if (strWay == "RightClick") {
+            QContextMenuEvent event(QContextMenuEvent::Mouse, pt, label.mapToGlobal(pt));
+            QApplication::sendEvent(&label, &event);
+        } else if (strWay == "MenuKey") {
+            QContextMenuEvent event(QContextMenuEvent::Keyboard, pt, field.mapToGlobal(pt));
+            QApplication::sendEvent(&field, &event);
+        } else {
+            QTest::keyClick(&field, Qt::Key_F10, Qt::ShiftModifier);
+        }
+    }
+};
+
+TEST_P(ContextMenu, OffersTheAboutBox) {
+    OpenDialog();
+    Open();
+    auto* pMenu = m_pDialog->findChild<QMenu*>();
+    ASSERT_NE(pMenu, nullptr);
+    ASSERT_EQ(pMenu->actions().size(), 1);
+    EXPECT_EQ(pMenu->actions().front()->text(), IDS_ABOUTBOX);
+    pMenu->actions().front()->trigger();
+
+    auto* pAbout = m_pDialog->findChild<CAboutDlg*>();
+    ASSERT_NE(pAbout, nullptr);
+    EXPECT_TRUE(pAbout->isVisible());
+    EXPECT_TRUE(pAbout->isModal());
+    EXPECT_EQ(pAbout->windowTitle(), "About Configure Programming Station");
+    EXPECT_EQ(FindControl<QLabel>(*pAbout, "versionLabel").text(),
+              "Configure Programming Station Version 2. 0. 0. 27");
+    EXPECT_EQ(FindControl<QLabel>(*pAbout, "productLabel").text(), kAboutProduct);
+    EXPECT_EQ(FindControl<QLabel>(*pAbout, "copyrightLabel").text(), kAboutCopyright);
+    QTest::mouseClick(&FindControl<QPushButton>(*pAbout, "okButton"), Qt::LeftButton);
+    EXPECT_FALSE(pAbout->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, ContextMenu, testing::Values("RightClick", "MenuKey", "ShiftF10"));
+
+TEST_F(DialogTest, WindowIconHasThreeSizes) {
+    OpenDialog();
+    EXPECT_EQ(m_pDialog->windowIcon().availableSizes(),
+              (QList<QSize>{QSize(16, 16), QSize(32, 32), QSize(48, 48)}));
+}
+
+}  // namespace
+}  // namespace station_test

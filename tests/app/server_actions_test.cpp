@@ -1,0 +1,144 @@
+// The two buttons that talk to the Object Communicator, against objcomm serve.
+#include <QGuiApplication>
+#include <QLabel>
+#include <chrono>
+
+#include "app/host_name.h"
+#include "app/station_strings.h"
+#include "tests/app/dialog_fixture.h"
+#include "tests/app/low_port.h"
+#include "tests/support/child_process.h"
+
+namespace station_test {
+namespace {
+
+using namespace std::chrono_literals;
+
+// A fresh objcomm serve with the options of the test, and the dialog set to its address
+// with a short wait for responses and a valid choice of readers.
+class ServerActionTest : public DialogTest {
+protected:
+    void SetUp() override {
+        DialogTest::SetUp();
+        UINT nPort = 0;
+        closesocket(BindLowLoopbackPort(nPort));
+        const std::string strAddress = "127.0.0.1:" + std::to_string(nPort);
+        std::vector<std::string> argv{OBJCOMM_TOOL_PATH, "serve", "--listen", strAddress};
+        const std::vector<std::string> options = ServerOptions();
+        argv.insert(argv.end(), options.begin(), options.end());
+        m_pServer = std::make_unique<CChildProcess>(argv, false);
+        ASSERT_EQ(m_pServer->ReadLine(), "listening on " + strAddress);
+        StoreText("ObjectCommunicatorIp", "127.0.0.1");
+        StoreDword("ObjectCommunicatorPort", nPort);
+        OpenDialog().SetReceiveTimeout(300ms);
+        Choose("contactList", "Reader A");
+    }
+
+    virtual std::vector<std::string> ServerOptions() const { return {}; }
+
+    // What the server printed about the request it received last.
+    std::string ReceivedRequest() { return m_pServer->ReadLine(); }
+    QString Label() { return Control<QLabel>("registrationLabel").text(); }
+
+    std::unique_ptr<CChildProcess> m_pServer;
+};
+
+struct AnswerCase {
+    const char* pszName;
+    std::vector<std::string> serverOptions;
+    const char* pszButton;
+    const char* pszMessage;
+};
+
+void PrintTo(const AnswerCase& c, std::ostream* pOut) { *pOut << c.pszName; }
+
+class ServerAnswer : public ServerActionTest, public testing::WithParamInterface<AnswerCase> {
+protected:
+    std::vector<std::string> ServerOptions() const override { return GetParam().serverOptions; }
+};
+
+TEST_P(ServerAnswer, ShowsItsMessageAndStoresNothing) {
+    Click(GetParam().pszButton);
+    EXPECT_EQ(Messages(), CStringArray{GetParam().pszMessage});
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "the wait cursor stayed";
+    EXPECT_TRUE(m_pDialog->isVisible());
+    EXPECT_EQ(StoredText("PrinterName"), "");
+    EXPECT_EQ(Label(), kRegistrationRequired);
+}
+
+const char* const kCheck = "checkIfPresentButton";
+const char* const kRegister = "registerButton";
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, ServerAnswer,
+    testing::Values(
+        AnswerCase{"Responding", {}, kCheck, kMsgResponding},
+        AnswerCase{"CheckError93", {"--reply", "error:93"}, kCheck,
+                   "Object Communicator responded with error 0x93."},
+        AnswerCase{"RegisterError93", {"--reply", "error:93"}, kRegister,
+                   "Object Communicator responded with error 0x93."},
+        AnswerCase{"CheckGetsRegisterResponse", {"--reply", "swap"}, kCheck,
+                   kMsgUnexpectedResponse},
+        AnswerCase{"RegisterGetsHealthResponse", {"--reply", "swap"}, kRegister,
+                   kMsgUnexpectedResponse},
+        AnswerCase{"BadChecksum", {"--fault", "corrupt"}, kCheck, kMsgMalformedResponse},
+        AnswerCase{"CloseWithoutAnswer", {"--fault", "close"}, kRegister,
+                   kMsgClosedWithoutResponse},
+        AnswerCase{"CloseInsideTheAnswer", {"--fault", "truncate"}, kCheck,
+                   kMsgClosedWithoutResponse},
+        AnswerCase{"Silence", {"--fault", "silent"}, kCheck, kMsgNoResponseInTime}),
+    [](const testing::TestParamInfo<AnswerCase>& info) { return info.param.pszName; });
+
+TEST_F(ServerActionTest, RegisterStoresTheHostNameAndRelabelsWithoutAMessage) {
+    const std::string strHost = GetHostComputerName(false);
+    Click(kRegister);
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(StoredText("PrinterName"), strHost);
+    EXPECT_EQ(StoredDword("RegisterByName"), 1u);
+    EXPECT_EQ(Label(), kRegisteredAsComputerName);
+    // Register saves the registration and nothing else.
+    EXPECT_EQ(StoredText("ReaderId"), "");
+    EXPECT_NE(ReceivedRequest().find("id=0123456789ABCDEF; Command: Register Device Name; "
+                                     "Over Write Name Settings: Over write name and use pseudo "
+                                     "IP; Old Personalization Device Name: Simulator; "
+                                     "Personalization Device Name: " + strHost +
+                                     "; Sequence number of Module 0: 01"),
+              std::string::npos);
+
+    Click(kRegister);
+    EXPECT_NE(ReceivedRequest().find("Old Personalization Device Name: " + strHost +
+                                     "; Personalization Device Name: " + strHost + ";"),
+              std::string::npos);
+}
+
+class EitherButton : public DialogTest, public testing::WithParamInterface<const char*> {};
+
+TEST_P(EitherButton, NoServerListeningCannotConnect) {
+    UINT nPort = 0;
+    const SOCKET hBound = BindLowLoopbackPort(nPort);
+    StoreDword("ObjectCommunicatorPort", nPort);
+    OpenDialog();
+    Choose("contactList", "Reader A");
+    Click(GetParam());
+    closesocket(hBound);
+    EXPECT_EQ(Messages(), CStringArray{kMsgUnableToConnect});
+}
+
+TEST_P(EitherButton, BrokenRuleOpensNoConnection) {
+    UINT nPort = 0;
+    const SOCKET hListener = BindLowLoopbackPort(nPort);
+    ASSERT_EQ(listen(hListener, 1), 0);
+    StoreDword("ObjectCommunicatorPort", nPort);
+    OpenDialog();
+    Choose("contactList", "Reader A");
+    Choose("piccList", "Reader A");
+    Click(GetParam());
+    EXPECT_EQ(Messages(), CStringArray{kMsgSameStationReader});
+    EXPECT_FALSE(WaitForSocket(hListener, false, SocketDeadline(0ms))) << "a connection came";
+    closesocket(hListener);
+}
+
+INSTANTIATE_TEST_SUITE_P(Buttons, EitherButton, testing::Values(kCheck, kRegister));
+
+}  // namespace
+}  // namespace station_test
