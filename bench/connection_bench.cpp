@@ -40,20 +40,18 @@ bool SendAll(SOCKET hSocket, const CByteArray& bytes) {
     return SendNoSignal(hSocket, bytes.data(), bytes.size()) == static_cast<long>(bytes.size());
 }
 
-// Answers every request-sized read with the answer, one connection after another. With
-// bOneExchange it closes each connection after its answer: the side that closes first
-// keeps the closed connection's port waiting out its time, and on the server that costs
-// nothing, where on the client thousands of exchanges would use up the ephemeral ports.
+// Answers every request-sized read with the answer, one connection after another, each
+// until the client closes it.
 class CPingServer {
 public:
-    explicit CPingServer(bool bOneExchange) {
+    CPingServer() {
         m_hListener = OpenListener("127.0.0.1", 0, &m_nPort);
-        m_thread = std::thread([this, bOneExchange] {
+        m_thread = std::thread([this] {
             for (;;) {
                 const SOCKET hPeer = accept(m_hListener, nullptr, nullptr);
                 if (hPeer == INVALID_SOCKET) return;
                 CByteArray request(kRequest.size());
-                while (RecvAll(hPeer, request) && SendAll(hPeer, kAnswer) && !bOneExchange) {
+                while (RecvAll(hPeer, request) && SendAll(hPeer, kAnswer)) {
                 }
                 closesocket(hPeer);
             }
@@ -95,7 +93,7 @@ void ConnectionExchange(benchmark::State& state, CObjCommConnection& connection)
 }
 
 void BM_RawPingPong_OpenConnection(benchmark::State& state) {
-    CPingServer server(false);
+    CPingServer server;
     const SOCKET hSocket = RawConnect(server.GetPort());
     for (auto _ : state) RawExchange(state, hSocket);
     closesocket(hSocket);
@@ -103,7 +101,7 @@ void BM_RawPingPong_OpenConnection(benchmark::State& state) {
 BENCHMARK(BM_RawPingPong_OpenConnection);
 
 void BM_HealthCheck_OpenConnection(benchmark::State& state) {
-    CPingServer server(false);
+    CPingServer server;
     CObjCommConnection connection;
     if (!connection.Connect("127.0.0.1", server.GetPort())) state.SkipWithError("connect");
     for (auto _ : state) ConnectionExchange(state, connection);
@@ -113,7 +111,7 @@ void BM_HealthCheck_OpenConnection(benchmark::State& state) {
 BENCHMARK(BM_HealthCheck_OpenConnection);
 
 void BM_RawPingPong_ConnectPerExchange(benchmark::State& state) {
-    CPingServer server(true);
+    CPingServer server;
     for (auto _ : state) {
         const SOCKET hSocket = RawConnect(server.GetPort());
         RawExchange(state, hSocket);
@@ -123,7 +121,7 @@ void BM_RawPingPong_ConnectPerExchange(benchmark::State& state) {
 BENCHMARK(BM_RawPingPong_ConnectPerExchange);
 
 void BM_HealthCheck_ConnectPerExchange(benchmark::State& state) {
-    CPingServer server(true);
+    CPingServer server;
     size_t nRecvCalls = 0;
     for (auto _ : state) {
         CObjCommConnection connection;

@@ -58,6 +58,10 @@ BOOL CObjCommConnection::Connect(const CString& strIp, UINT nPort) {
     if (m_hSocket == INVALID_SOCKET) return FALSE;
     sockaddr_in local;
     MakeIpv4Address("0.0.0.0", 0, local);
+    // The port is then chosen at connect, knowing the peer, so that it never collides with
+    // an earlier connection to the same server still waiting out its close.
+    const int nNoPortYet = 1;
+    setsockopt(m_hSocket, IPPROTO_IP, IP_BIND_ADDRESS_NO_PORT, &nNoPortYet, sizeof nNoPortYet);
     if (bind(m_hSocket, reinterpret_cast<const sockaddr*>(&local), sizeof local) != 0 ||
         !ConnectBefore(m_hSocket, peer, deadline)) {
         closesocket(m_hSocket);
