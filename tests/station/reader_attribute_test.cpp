@@ -18,7 +18,6 @@ struct CAttributeCase {
 
 // clang-format off
 const CAttributeCase kCases[] = {
-    {0, 0, "Character Waiting Time", "0"},
     {2, 9600, "Baud Rate", "9600 bps"},
     {5, 49, "IFSD", "Invalid value"},
     {5, 50, "IFSD", "50"},
@@ -27,32 +26,22 @@ const CAttributeCase kCases[] = {
     {7, 0, "Command Handling", "APDU Level"},
     {7, 2, "Command Handling", "TPDU Level"},
     {8, 0x0A, "Get Response CLA Byte", "Use 0x0A as CLA Byte"},
-    {8, 0xFF, "Get Response CLA Byte", "Use 0xFF as CLA Byte"},
     {8, 0x100, "Get Response CLA Byte", "Use Original CLA Bytes"},
     {10, 14, "Frame Waiting Time Integer", "14"},
     {10, 15, "Frame Waiting Time Integer", "Invalid value"},
     {11, 300, "Frame Waiting Time", "300 microseconds"},
-    {12, 256, "Frame Size for PICC Device Integer", "Invalid value"},
-    {13, 3, "Divisor Receive Integer", "3"},
     {15, 4, "Divisor Send Integer", "Invalid value"},
     {17, (3u << 16) | 10, "Type B Start of Frame", "Number of 0's: 3, Number of 1's: 10"},
-    {19, 7, "Type B Extra Guard Time", "7 microseconds"},
     {20, 1, "CRC Returned Setting", "CRC is returned to the application"},
-    {21, 0, "Auto CRC Setting", "CRC is supplied by the application"},
-    {22, 0, "Validation Setting", "CRC of card responses is NOT checked"},
     {23, 1, "Type A Parity Bit Setting", "Parity bit is NOT automatically added"},
     {23, 0, "Type A Parity Bit Setting", "Parity bit is automatically added"},
-    {24, 1, "Type A Short Form Setting", "Communication uses short frames"},
     {25, 13560, "Carrier Frequency", "13560 kHz"},
-    {25, 12000, "Carrier Frequency", "12000 kHz"},
     {25, 18000, "Carrier Frequency", "18000 kHz"},
     {25, 13565, "Carrier Frequency", "Invalid value"},
     {25, 11990, "Carrier Frequency", "Invalid value"},
-    {25, 18010, "Carrier Frequency", "Invalid value"},
     {26, 15, "Carrier Field Strength", "15"},
     {26, 16, "Carrier Field Strength", "Invalid value"},
     {27, 1, "Unknown Value", "Unknown Attribute Data Value"},
-    {30, 1, "Unknown Value", "Unknown Attribute Data Value"},
 };
 // clang-format on
 
