@@ -12,7 +12,7 @@ constexpr CodeText kResendCodes[] = {
 constinit const CTextTable kResendErrorCodes{kResendCodes, kUnknownValue};
 
 CContactSettingResponse::CContactSettingResponse(CInBinaryString& payload, DWORD dwContext,
-                                                 const CSettingSpec& spec)
-    : CDestinationResponse(payload, dwContext, spec.response),
+                                                 const CSettingProfile& profile)
+    : CDestinationResponse(payload, dwContext, profile.response),
       m_valueLength(*this, 2, IsExtended() ? 4 : 1),
-      m_dwValue(*this, spec.pszLabel, spec.codes, spec.formatExtended) {}
+      m_dwValue(*this, profile.pszLabel, profile.codes, profile.formatExtended) {}

@@ -12,9 +12,9 @@
 // rewritten as 1 or 4 on the way out.
 class CContactSettingResponse;
 
-struct CSettingSpec {
+struct CSettingProfile {
     using Shape = CContactSettingResponse;
-    CDestinationSpec response;
+    CDestinationProfile response;
     const char* pszLabel;
     const CTextTable& codes;
     Formatter formatExtended;
@@ -26,21 +26,22 @@ public:
     CValueField<DWORD> m_dwValue;
 
 protected:
-    CContactSettingResponse(CInBinaryString& payload, DWORD dwContext, const CSettingSpec& spec);
+    CContactSettingResponse(CInBinaryString& payload, DWORD dwContext,
+                            const CSettingProfile& profile);
 };
 
-inline constexpr CSettingSpec kResetCard{{0x01, "Reset Card", kContactOrUnknownValue},
-                                         "Reset Value",
-                                         kContactVoltages,
-                                         FormatMillivolts};
-inline constexpr CSettingSpec kSetVoltage{{0x02, "Set Voltage", kContactOrUnknownWide},
-                                          "Voltage Value",
-                                          kContactVoltages,
-                                          FormatMillivolts};
-inline constexpr CSettingSpec kSetFrequency{{0x04, "Set Frequency", kContactOrUnknownValue},
-                                            "Frequency Value",
-                                            kClockFrequencies,
-                                            FormatKilohertz};
+inline constexpr CSettingProfile kResetCard{{0x01, "Reset Card", kContactOrUnknownValue},
+                                            "Reset Value",
+                                            kContactVoltages,
+                                            FormatMillivolts};
+inline constexpr CSettingProfile kSetVoltage{{0x02, "Set Voltage", kContactOrUnknownWide},
+                                             "Voltage Value",
+                                             kContactVoltages,
+                                             FormatMillivolts};
+inline constexpr CSettingProfile kSetFrequency{{0x04, "Set Frequency", kContactOrUnknownValue},
+                                               "Frequency Value",
+                                               kClockFrequencies,
+                                               FormatKilohertz};
 
 // clang-format off
 struct CRspResetCard : CShaped<kResetCard> { using CShaped::CShaped; };
@@ -48,9 +49,9 @@ struct CRspSetVoltage : CShaped<kSetVoltage> { using CShaped::CShaped; };
 struct CRspSetFrequency : CShaped<kSetFrequency> { using CShaped::CShaped; };
 // clang-format on
 
-inline constexpr CDestinationSpec kEjectCard{0x06, "Eject Card", kContactOrUnknownValue};
-inline constexpr CDestinationSpec kQueryCard{0x07, "Query Card", kContactOrUnknownValue};
-inline constexpr CDestinationSpec kWarmReset{0x0B, "Warm Reset Card", kContactOrUnknownValue};
+inline constexpr CDestinationProfile kEjectCard{0x06, "Eject Card", kContactOrUnknownValue};
+inline constexpr CDestinationProfile kQueryCard{0x07, "Query Card", kContactOrUnknownValue};
+inline constexpr CDestinationProfile kWarmReset{0x0B, "Warm Reset Card", kContactOrUnknownValue};
 
 // clang-format off
 struct CRspEjectCard : CShaped<kEjectCard> { using CShaped::CShaped; };
@@ -58,7 +59,7 @@ struct CRspQueryCard : CShaped<kQueryCard> { using CShaped::CShaped; };
 struct CRspWarmReset : CShaped<kWarmReset> { using CShaped::CShaped; };
 // clang-format on
 
-inline constexpr CResponseSpec kGetHardwareVersion{0x0A, "Retrieve Hardware Version"};
+inline constexpr CResponseProfile kGetHardwareVersion{0x0A, "Retrieve Hardware Version"};
 // clang-format off
 struct CRspGetHardwareVersion : CShaped<kGetHardwareVersion> { using CShaped::CShaped; };
 // clang-format on

@@ -4,7 +4,8 @@
 
 // Tag 0: the station has finished with pass-through mode. Carries nothing; any payload
 // bytes are left unread.
-inline constexpr CResponseSpec kPassThroughModeFinish{0xFF, "Card Processing Finish Acknowledge"};
+inline constexpr CResponseProfile kPassThroughModeFinish{0xFF,
+                                                         "Card Processing Finish Acknowledge"};
 // clang-format off
 struct CRspPassThroughModeFinish : CShaped<kPassThroughModeFinish> { using CShaped::CShaped; };
 // clang-format on

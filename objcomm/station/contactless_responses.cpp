@@ -1,12 +1,12 @@
 #include "objcomm/station/contactless_responses.h"
 
 CDestinationBlockResponse::CDestinationBlockResponse(CInBinaryString& payload, DWORD dwContext,
-                                                     const CBlockSpec& spec)
-    : CDestinationResponse(payload, dwContext, spec.response),
-      m_arrData(*this, spec.pszLabel, spec.nMode) {}
+                                                     const CBlockProfile& profile)
+    : CDestinationResponse(payload, dwContext, profile.response),
+      m_arrData(*this, profile.pszLabel, profile.nMode) {}
 
 CTypeBRequestResponse::CTypeBRequestResponse(CInBinaryString& payload, DWORD dwContext,
-                                             const CTypeBSpec& spec)
-    : CDestinationResponse(
-          payload, dwContext,
-          {spec.response.nSubCommand, spec.response.pszDisplayName, kPiccOrUnknownDestination}) {}
+                                             const CTypeBProfile& profile)
+    : CDestinationResponse(payload, dwContext,
+                           {profile.response.nSubCommand, profile.response.pszDisplayName,
+                            kPiccOrUnknownDestination}) {}

@@ -8,9 +8,9 @@ class CDestinationBlockResponse;
 class CTypeBRequestResponse;
 
 // Shape: the destination and one byte block.
-struct CBlockSpec {
+struct CBlockProfile {
     using Shape = CDestinationBlockResponse;
-    CDestinationSpec response;
+    CDestinationProfile response;
     const char* pszLabel;
     int nMode;  // the block's length: fixed when positive, -2 when counted
 };
@@ -20,14 +20,15 @@ public:
     CBlockField m_arrData;
 
 protected:
-    CDestinationBlockResponse(CInBinaryString& payload, DWORD dwContext, const CBlockSpec& spec);
+    CDestinationBlockResponse(CInBinaryString& payload, DWORD dwContext,
+                              const CBlockProfile& profile);
 };
 
-inline constexpr CBlockSpec kHltb{{0x3A, "HLTB", kPiccOrUnknownDestination}, "Identifier", 4};
-inline constexpr CBlockSpec kDiversifyKeys{
+inline constexpr CBlockProfile kHltb{{0x3A, "HLTB", kPiccOrUnknownDestination}, "Identifier", 4};
+inline constexpr CBlockProfile kDiversifyKeys{
     {0x36, "Diversify Keys", kPiccOrUnknownDestination}, "Key Data", -2};
-inline constexpr CBlockSpec kSetKeys{{0x33, "Set Keys", kPiccOrUnknownValue}, "Key Data", -2};
-inline constexpr CBlockSpec kPiccReset{
+inline constexpr CBlockProfile kSetKeys{{0x33, "Set Keys", kPiccOrUnknownValue}, "Key Data", -2};
+inline constexpr CBlockProfile kPiccReset{
     {0x30, "Reset PICC Card", kPiccOrUnknownValue}, "Reset Data", -2};
 
 // clang-format off
@@ -38,9 +39,9 @@ struct CRspPiccReset : CShaped<kPiccReset> { using CShaped::CShaped; };
 // clang-format on
 
 // Shape: WUPB and REQB carry the same two Type B request bytes.
-struct CTypeBSpec {
+struct CTypeBProfile {
     using Shape = CTypeBRequestResponse;
-    CResponseSpec response;
+    CResponseProfile response;
 };
 
 class CTypeBRequestResponse : public CDestinationResponse {
@@ -49,19 +50,19 @@ public:
     CValueField<BYTE> m_nN{*this, 1, "N", FormatHexByte};
 
 protected:
-    CTypeBRequestResponse(CInBinaryString& payload, DWORD dwContext, const CTypeBSpec& spec);
+    CTypeBRequestResponse(CInBinaryString& payload, DWORD dwContext, const CTypeBProfile& profile);
 };
 
-inline constexpr CTypeBSpec kWupb{{0x38, "WUPB"}};
-inline constexpr CTypeBSpec kReqb{{0x37, "REQB"}};
+inline constexpr CTypeBProfile kWupb{{0x38, "WUPB"}};
+inline constexpr CTypeBProfile kReqb{{0x37, "REQB"}};
 
 // clang-format off
 struct CRspWupb : CShaped<kWupb> { using CShaped::CShaped; };
 struct CRspReqb : CShaped<kReqb> { using CShaped::CShaped; };
 // clang-format on
 
-inline constexpr CDestinationSpec kPiccAntennaTuning{0x32, "PICC Antenna Tuning",
-                                                     kPiccOrUnknownDestination};
+inline constexpr CDestinationProfile kPiccAntennaTuning{0x32, "PICC Antenna Tuning",
+                                                        kPiccOrUnknownDestination};
 // clang-format off
 struct CRspPiccAntennaTuning : CShaped<kPiccAntennaTuning> { using CShaped::CShaped; };
 // clang-format on

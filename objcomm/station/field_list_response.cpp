@@ -1,10 +1,10 @@
 #include "objcomm/station/field_list_response.h"
 
 CFieldListResponse::CFieldListResponse(CInBinaryString& payload, DWORD dwContext,
-                                       const CResponseSpec& spec)
-    : CPassThroughResponse(spec.nSubCommand, dwContext),
+                                       const CResponseProfile& profile)
+    : CPassThroughResponse(profile.nSubCommand, dwContext),
       m_pPayload(&payload),
-      m_pszDisplayName(spec.pszDisplayName) {}
+      m_pszDisplayName(profile.pszDisplayName) {}
 
 CStringArray& CFieldListResponse::Describe() {
     BeginDescribe(m_arrDescribe, m_pszDisplayName);
@@ -26,6 +26,6 @@ COutBinaryString CFieldListResponse::GetData() {
 }
 
 CDestinationResponse::CDestinationResponse(CInBinaryString& payload, DWORD dwContext,
-                                           const CDestinationSpec& spec)
-    : CFieldListResponse(payload, dwContext, {spec.nSubCommand, spec.pszDisplayName}),
-      m_nDestination(*this, "Destination", spec.destinations) {}
+                                           const CDestinationProfile& profile)
+    : CFieldListResponse(payload, dwContext, {profile.nSubCommand, profile.pszDisplayName}),
+      m_nDestination(*this, "Destination", profile.destinations) {}

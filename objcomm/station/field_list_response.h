@@ -9,8 +9,8 @@ class CFieldListResponse;
 class CDestinationResponse;
 
 // Who a response is: its sub-command and the display name that opens its describe list.
-// Each spec type names the shape (the base class) that a CShaped class of it derives from.
-struct CResponseSpec {
+// Each profile type names the shape (the base class) that a CShaped class of it derives from.
+struct CResponseProfile {
     using Shape = CFieldListResponse;
     int nSubCommand;
     const char* pszDisplayName;
@@ -26,7 +26,7 @@ public:
     CArray<int> GetLoneEntries() override { return m_arrLoneEntries; }
 
 protected:
-    CFieldListResponse(CInBinaryString& payload, DWORD dwContext, const CResponseSpec& spec);
+    CFieldListResponse(CInBinaryString& payload, DWORD dwContext, const CResponseProfile& profile);
 
 private:
     friend class CField;
@@ -40,7 +40,7 @@ private:
 };
 
 // Who a response is, and what it calls the destination byte that opens its payload.
-struct CDestinationSpec {
+struct CDestinationProfile {
     using Shape = CDestinationResponse;
     int nSubCommand;
     const char* pszDisplayName;
@@ -53,17 +53,18 @@ public:
     CValueField<int> m_nDestination;
 
 protected:
-    CDestinationResponse(CInBinaryString& payload, DWORD dwContext, const CDestinationSpec& spec);
+    CDestinationResponse(CInBinaryString& payload, DWORD dwContext,
+                         const CDestinationProfile& profile);
 };
 
-// The base of a class that differs from the others of its shape only in data. kSpec is a
+// The base of a class that differs from the others of its shape only in data. kProfile is a
 // constant whose type names the shape and which tells it the class's sub-command, display
 // name and texts, so such a class takes one line:
 //     struct CRspEjectCard : CShaped<kEjectCard> { using CShaped::CShaped; };
-template <const auto& kSpec>
-class CShaped : public std::remove_cvref_t<decltype(kSpec)>::Shape {
-    using Shape = typename std::remove_cvref_t<decltype(kSpec)>::Shape;
+template <const auto& kProfile>
+class CShaped : public std::remove_cvref_t<decltype(kProfile)>::Shape {
+    using Shape = typename std::remove_cvref_t<decltype(kProfile)>::Shape;
 
 public:
-    CShaped(CInBinaryString& payload, DWORD dwContext) : Shape(payload, dwContext, kSpec) {}
+    CShaped(CInBinaryString& payload, DWORD dwContext) : Shape(payload, dwContext, kProfile) {}
 };

@@ -6,8 +6,8 @@
 #include "objcomm/station/destination_codes.h"
 #include "objcomm/station/field_list_response.h"
 
-inline constexpr CResponseSpec kKeepAlive{0x13, "Keep Alive"};
-inline constexpr CDestinationSpec kSerialFlush{0x22, "Serial Flush", kSerialPortOrUnknownWide};
+inline constexpr CResponseProfile kKeepAlive{0x13, "Keep Alive"};
+inline constexpr CDestinationProfile kSerialFlush{0x22, "Serial Flush", kSerialPortOrUnknownWide};
 
 // clang-format off
 struct CRspKeepAlive : CShaped<kKeepAlive> { using CShaped::CShaped; };

@@ -1,5 +1,5 @@
 // Every class of the card-station family over a canonical payload: the factory picks the
-// class, Describe lists exactly the spec's texts, GetData gives the payload back (or the
+// class, Describe lists exactly the system's texts, GetData gives the payload back (or the
 // bytes the class is meant to rewrite), and every shorter payload that lacks a field fails.
 #include <gtest/gtest.h>
 
@@ -46,7 +46,8 @@ const CCatalogueCase kCases[] = {
       "Minimum TR1", "06", "EOF", "07", "SOF", "08", "Bit Rate Selection to PCD", "09",
       "Bit Rate Selection to PICC", "0A", "Maximum Frame Size", "0B", "Protocol", "0C",
       "INF", "ABCD"}},
-    {"AttribWithEmptyInf", MakeResponse<CRspAttrib>, 0x39, 0, "43 01020304 00 00 00 00 00 00 00 00 0000",
+    {"AttribWithEmptyInf", MakeResponse<CRspAttrib>, 0x39, 0,
+     "43 01020304 00 00 00 00 00 00 00 00 0000",
      {"ATTRIB", "Destination", "PICC", "Identifier", "01020304", "Minimum TR0", "00",
       "Minimum TR1", "00", "EOF", "00", "SOF", "00", "Bit Rate Selection to PCD", "00",
       "Bit Rate Selection to PICC", "00", "Maximum Frame Size", "00", "Protocol", "00",
@@ -102,7 +103,8 @@ const CCatalogueCase kCases[] = {
     {"WarmResetWithPps", MakeResponse<CRspWarmResetWithPPS>, 0x12, 0, "58 fe",
      {"Warm Reset With PPS", "Destination", "TBP", "Frequency Value", "Keep Current"}},
     {"WarmResetWithPpsExtended", MakeResponse<CRspWarmResetWithPPS>, 0x12, kExtended,
-     "57 00003840", {"Warm Reset With PPS", "Destination", "EX_TBP", "Frequency Value", "14400 khz"}},
+     "57 00003840",
+     {"Warm Reset With PPS", "Destination", "EX_TBP", "Frequency Value", "14400 khz"}},
     {"ResetCardWithPps", MakeResponse<CRspResetCardWithPPS>, 0x0F, 0, "57 69 ff",
      {"Reset Card With PPS", "Destination", "EX_TBP", "Reset Value", "6.9 Volts",
       "Frequency Value", "Default"}},
@@ -147,7 +149,8 @@ const CCatalogueCase kCases[] = {
     {"ProcessIsoCase4", MakeResponse<CRspProcess>, 0x05, 0, "58 0a 34 0008 00a40400 02 3f00 10",
      {"Process Command", "Destination", "TBP", "Time Out Value", "10", "APDU", "CASE 4",
       "CLA", "00", "INS", "A4", "P1", "04", "P2", "00", "Lc Data", "3F00", "Le", "10"}},
-    {"ProcessExtendedToPicc", MakeResponse<CRspProcess>, 0x05, kExtended, "43 05 31 0002 0003 aabbcc",
+    {"ProcessExtendedToPicc", MakeResponse<CRspProcess>, 0x05, kExtended,
+     "43 05 31 0002 0003 aabbcc",
      {"Process Command", "Destination", "PICC", "Time Out Value", "5", "APDU", "CASE 1",
       "Flags", "0002", "Data", "AABBCC"}},
     {"EjectCard", MakeResponse<CRspEjectCard>, 0x06, 0, "57",
