@@ -37,7 +37,9 @@ void ReadRegisterDevice(CReceivedRequest& request) {
 }
 
 std::string ClassText(const CReceivedRequest& request) {
-    return request.message ? ClassName(typeid(*request.message)) : "unknown";
+    if (!request.message) return "unknown";
+    const CObjCommMessage& message = *request.message;
+    return ClassName(typeid(message));
 }
 
 }  // namespace
