@@ -1,18 +1,19 @@
 #include "objcomm/station/field_kinds.h"
 
-#include "objcomm/station/field_list_response.h"
+#include "objcomm/station/field_list.h"
+#include "objcomm/station/pass_through_response.h"
 #include "platform/format.h"
 
-CField::CField(CFieldListResponse& owner) {
+CField::CField(CFieldList& owner) {
     owner.m_fields.push_back(this);
 }
 
-CInBinaryString& CField::Payload(CFieldListResponse& owner) {
+CInBinaryString& CField::Payload(CFieldList& owner) {
     return *owner.m_pPayload;
 }
 
-bool CField::IsExtended(const CFieldListResponse& owner) {
-    return owner.IsExtended();
+bool CField::IsExtended(const CFieldList& owner) {
+    return owner.m_bExtended;
 }
 
 CString FormatHexByte(DWORD dwValue) {
@@ -56,7 +57,7 @@ void WriteNumber(COutBinaryString& out, int nWidth, DWORD dwValue) {
     }
 }
 
-CBlockField::CBlockField(CFieldListResponse& owner, const char* pszLabel, int nMode,
+CBlockField::CBlockField(CFieldList& owner, const char* pszLabel, int nMode,
                          const char* pszEmpty)
     : CField(owner), m_pszLabel(pszLabel), m_nMode(nMode), m_pszEmpty(pszEmpty) {
     Payload(owner).ReadBytes(m_value, nMode);
@@ -71,7 +72,7 @@ void CBlockField::Describe(CStringArray& list) const {
     AddPair(list, m_pszLabel, HexOrText(m_value, m_pszEmpty));
 }
 
-CFlagField::CFlagField(CFieldListResponse& owner, const char* pszOn, const char* pszOff)
+CFlagField::CFlagField(CFieldList& owner, const char* pszOn, const char* pszOff)
     : CField(owner), m_pszOn(pszOn), m_pszOff(pszOff), m_value(Payload(owner).ReadByte() != 0) {}
 
 void CFlagField::Write(COutBinaryString& out) const {
@@ -82,7 +83,7 @@ void CFlagField::Describe(CStringArray& list) const {
     if (m_pszOn != nullptr) list.push_back(m_value ? m_pszOn : m_pszOff);
 }
 
-CFillerField::CFillerField(CFieldListResponse& owner, int nWidth, DWORD dwWritten)
+CFillerField::CFillerField(CFieldList& owner, int nWidth, DWORD dwWritten)
     : CField(owner), m_nWidth(nWidth), m_dwWritten(dwWritten) {
     ReadNumber(Payload(owner), nWidth);
 }
@@ -91,7 +92,7 @@ void CFillerField::Write(COutBinaryString& out) const {
     WriteNumber(out, m_nWidth, m_dwWritten);
 }
 
-CCaptionField::CCaptionField(CFieldListResponse& owner, const char* pszText)
+CCaptionField::CCaptionField(CFieldList& owner, const char* pszText)
     : CField(owner), m_pszText(pszText) {}
 
 void CCaptionField::Describe(CStringArray& list) const {

@@ -4,12 +4,12 @@
 #include "objcomm/out_binary_string.h"
 #include "objcomm/station/text_table.h"
 
-class CFieldListResponse;
+class CFieldList;
 
-// One field of a regular pass-through response, declared as a member of it. A field reads
-// itself from the payload when it is constructed and enrols in its response's list, so the
-// order the members are declared in is the payload order for parsing, GetData and Describe
-// alike: the three cannot drift apart.
+// One field of a regular record, declared as a member of it. A field reads itself from the
+// payload when it is constructed and enrols in its record's list, so the order the members
+// are declared in is the payload order for parsing, GetData and Describe alike: the three
+// cannot drift apart.
 class CField {
 public:
     CField(const CField&) = delete;
@@ -20,10 +20,10 @@ public:
     virtual void Describe(CStringArray& list) const = 0;
 
 protected:
-    explicit CField(CFieldListResponse& owner);
+    explicit CField(CFieldList& owner);
 
-    static CInBinaryString& Payload(CFieldListResponse& owner);
-    static bool IsExtended(const CFieldListResponse& owner);
+    static CInBinaryString& Payload(CFieldList& owner);
+    static bool IsExtended(const CFieldList& owner);
 };
 
 using Formatter = CString (*)(DWORD dwValue);
@@ -44,14 +44,14 @@ template <typename T>
 class CValueField : public CField {
 public:
     // nWidth bytes, shown by format.
-    CValueField(CFieldListResponse& owner, int nWidth, const char* pszLabel, Formatter format)
+    CValueField(CFieldList& owner, int nWidth, const char* pszLabel, Formatter format)
         : CValueField(owner, nWidth, pszLabel, {}, format, EForm::kBoth) {}
     // A code byte, shown by its text.
-    CValueField(CFieldListResponse& owner, const char* pszLabel, const CTextTable& codes,
+    CValueField(CFieldList& owner, const char* pszLabel, const CTextTable& codes,
                 EForm eForm = EForm::kBoth)
         : CValueField(owner, 1, pszLabel, codes, nullptr, eForm) {}
     // A code byte; in the extended form four bytes holding the value itself, shown by format.
-    CValueField(CFieldListResponse& owner, const char* pszLabel, const CTextTable& codes,
+    CValueField(CFieldList& owner, const char* pszLabel, const CTextTable& codes,
                 Formatter format)
         : CValueField(owner, IsExtended(owner) ? 4 : 1, pszLabel, codes,
                       IsExtended(owner) ? format : nullptr, EForm::kBoth) {}
@@ -68,7 +68,7 @@ public:
     }
 
 private:
-    CValueField(CFieldListResponse& owner, int nWidth, const char* pszLabel,
+    CValueField(CFieldList& owner, int nWidth, const char* pszLabel,
                 const CTextTable& codes, Formatter format, EForm eForm)
         : CField(owner),
           m_nWidth(nWidth),
@@ -90,7 +90,7 @@ private:
 // recomputed when written. Shown as uppercase hex, or pszEmpty when there are no bytes.
 class CBlockField : public CField {
 public:
-    CBlockField(CFieldListResponse& owner, const char* pszLabel, int nMode,
+    CBlockField(CFieldList& owner, const char* pszLabel, int nMode,
                 const char* pszEmpty = "");
 
     const CByteArray& Get() const { return m_value; }
@@ -108,7 +108,7 @@ private:
 // entry, or not at all when no texts are given.
 class CFlagField : public CField {
 public:
-    explicit CFlagField(CFieldListResponse& owner, const char* pszOn = nullptr,
+    explicit CFlagField(CFieldList& owner, const char* pszOn = nullptr,
                         const char* pszOff = nullptr);
 
     bool Get() const { return m_value; }
@@ -124,7 +124,7 @@ private:
 // Bytes that mean nothing here: read and dropped, written back as dwWritten, never shown.
 class CFillerField : public CField {
 public:
-    CFillerField(CFieldListResponse& owner, int nWidth, DWORD dwWritten);
+    CFillerField(CFieldList& owner, int nWidth, DWORD dwWritten);
 
     void Write(COutBinaryString& out) const override;
     void Describe(CStringArray&) const override {}
@@ -137,7 +137,7 @@ private:
 // A single unlabelled describe entry that stands for no bytes at all.
 class CCaptionField : public CField {
 public:
-    CCaptionField(CFieldListResponse& owner, const char* pszText);
+    CCaptionField(CFieldList& owner, const char* pszText);
 
     void Write(COutBinaryString&) const override {}
     void Describe(CStringArray& list) const override;

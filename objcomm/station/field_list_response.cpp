@@ -3,25 +3,19 @@
 CFieldListResponse::CFieldListResponse(CInBinaryString& payload, DWORD dwContext,
                                        const CResponseProfile& profile)
     : CPassThroughResponse(profile.nSubCommand, dwContext),
-      m_pPayload(&payload),
+      CFieldList(payload, IsExtended()),
       m_pszDisplayName(profile.pszDisplayName) {}
 
 CStringArray& CFieldListResponse::Describe() {
     BeginDescribe(m_arrDescribe, m_pszDisplayName);
     m_arrLoneEntries.clear();
-    for (const CField* pField : m_fields) {
-        // A field that adds a single entry has put a text where a label would stand.
-        const size_t nBefore = m_arrDescribe.size();
-        pField->Describe(m_arrDescribe);
-        if (m_arrDescribe.size() == nBefore + 1)
-            m_arrLoneEntries.push_back(static_cast<int>(nBefore));
-    }
+    DescribeFields(m_arrDescribe, &m_arrLoneEntries);
     return m_arrDescribe;
 }
 
 COutBinaryString CFieldListResponse::GetData() {
     COutBinaryString out;
-    for (const CField* pField : m_fields) pField->Write(out);
+    WriteFields(out);
     return out;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 #include <type_traits>
-#include <vector>
 
 #include "objcomm/station/field_kinds.h"
+#include "objcomm/station/field_list.h"
 #include "objcomm/station/pass_through_response.h"
 
 class CFieldListResponse;
@@ -19,7 +19,7 @@ struct CResponseProfile {
 // A pass-through response whose payload is a plain run of fields. Its fields are members of
 // the CField kinds, declared in payload order; they read themselves while the response is
 // constructed, and Describe and GetData walk them in the same order.
-class CFieldListResponse : public CPassThroughResponse {
+class CFieldListResponse : public CPassThroughResponse, public CFieldList {
 public:
     CStringArray& Describe() override;
     COutBinaryString GetData() override;
@@ -29,12 +29,6 @@ protected:
     CFieldListResponse(CInBinaryString& payload, DWORD dwContext, const CResponseProfile& profile);
 
 private:
-    friend class CField;
-
-    // The reader the fields take their bytes from; valid only while the response is being
-    // constructed, which is the only time a field reads.
-    CInBinaryString* const m_pPayload;
-    std::vector<CField*> m_fields;
     const char* const m_pszDisplayName;
     CArray<int> m_arrLoneEntries;
 };
