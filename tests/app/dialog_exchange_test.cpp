@@ -43,6 +43,8 @@ struct SelectionCase {
     const char* pszSelected;  // "" for no selection
 };
 
+void PrintTo(const SelectionCase& c, std::ostream* pOut) { *pOut << "stored '" << c.pszStored << "'"; }
+
 class StoredReader : public DialogTest, public testing::WithParamInterface<SelectionCase> {};
 
 TEST_P(StoredReader, IsSelectedByTheStartOfItsNameIgnoringCase) {
@@ -84,6 +86,10 @@ struct RuleCase {
     const char* pszMessage;
 };
 
+void PrintTo(const RuleCase& c, std::ostream* pOut) {
+    *pOut << c.pszContact << ", " << c.pszPicc << ", " << c.pszExt;
+}
+
 class BrokenRule : public DialogTest, public testing::WithParamInterface<RuleCase> {};
 
 TEST_P(BrokenRule, StopsSaveWithItsMessageAndKeepsTheDialogOpen) {
@@ -109,6 +115,10 @@ struct PortCase {
     DWORD dwStored;
     const char* pszMessage;
 };
+
+void PrintTo(const PortCase& c, std::ostream* pOut) {
+    *pOut << "port " << c.dwStored << ", shown as '" << (c.pszShown ? c.pszShown : "stored") << "'";
+}
 
 class PortCheck : public DialogTest, public testing::WithParamInterface<PortCase> {};
 

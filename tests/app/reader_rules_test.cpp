@@ -35,6 +35,10 @@ const RuleCase kRuleCases[] = {
     {"Reader A", "reader a", "READER A", nullptr},
 };
 
+void PrintTo(const RuleCase& c, std::ostream* pOut) {
+    *pOut << "'" << c.pszContact << "', '" << c.pszPicc << "', '" << c.pszExt << "'";
+}
+
 class ReaderRules : public testing::TestWithParam<RuleCase> {};
 
 TEST_P(ReaderRules, ReportsTheFirstRuleBroken) {
