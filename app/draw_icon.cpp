@@ -19,8 +19,10 @@ void DrawCard(QPainter& painter) {
     painter.setBrush(QColor(0xe8, 0xc0, 0x50));
     const QRectF chip(8.5, 19.5, 12, 10);
     painter.drawRoundedRect(chip, 2, 2);
-    painter.drawLine(QPointF(chip.left(), chip.center().y()), QPointF(chip.right(), chip.center().y()));
-    painter.drawLine(QPointF(chip.center().x(), chip.top()), QPointF(chip.center().x(), chip.bottom()));
+    painter.drawLine(QPointF(chip.left(), chip.center().y()),
+                     QPointF(chip.right(), chip.center().y()));
+    painter.drawLine(QPointF(chip.center().x(), chip.top()),
+                     QPointF(chip.center().x(), chip.bottom()));
 
     painter.setPen(QPen(QColor(0xf4, 0xf7, 0xfb), 2.5, Qt::SolidLine, Qt::RoundCap));
     painter.setBrush(Qt::NoBrush);

@@ -56,8 +56,6 @@ CIPAddressCtrl::CIPAddressCtrl(QWidget* pParent) : QWidget(pParent) {
         m_arrFields[i] = pField;
     }
     setFocusProxy(m_arrFields[0]);
-    setFocusPolicy(Qt::StrongFocus);
-    setAttribute(Qt::WA_InputMethodEnabled, false);
 }
 
 void CIPAddressCtrl::SetAddress(BYTE b1, BYTE b2, BYTE b3, BYTE b4) {

@@ -23,8 +23,8 @@ CExchangeOutcome ExchangeWithObjComm(const CString& strIp, UINT nPort, CObjCommM
     try {
         std::unique_ptr<CObjCommResponse> pResponse(connection.Receive(0));
         if (pResponse) return {std::move(pResponse), CString()};
-        return {nullptr, connection.ReceiveTimedOut() ? kMsgNoResponseInTime
-                                                      : kMsgClosedWithoutResponse};
+        return {nullptr,
+                connection.ReceiveTimedOut() ? kMsgNoResponseInTime : kMsgClosedWithoutResponse};
     } catch (const CPassThruFormatError&) {
         return {nullptr, kMsgMalformedResponse};
     }

@@ -20,11 +20,10 @@ public:
         return Status(rv);
     }
 
-    std::int32_t ListReaders(Context hContext, char* mszReaders,
-                             std::uint32_t& nLength) override {
+    std::int32_t ListReaders(Context hContext, char* mszReaders, std::uint32_t& nLength) override {
         DWORD cchReaders = nLength;
-        const LONG rv = SCardListReaders(static_cast<SCARDCONTEXT>(hContext), nullptr,
-                                         mszReaders, &cchReaders);
+        const LONG rv =
+            SCardListReaders(static_cast<SCARDCONTEXT>(hContext), nullptr, mszReaders, &cchReaders);
         nLength = static_cast<std::uint32_t>(cchReaders);
         return Status(rv);
     }

@@ -7,6 +7,7 @@
 
 #include "app/about_dlg.h"
 #include "app/data_exchange.h"
+#include "app/dotted_ip.h"
 #include "app/host_name.h"
 #include "app/ip_address_ctrl.h"
 #include "app/message_box.h"
@@ -18,7 +19,6 @@
 #include "app/station_icon.h"
 #include "app/station_settings.h"
 #include "app/station_strings.h"
-#include "app/dotted_ip.h"
 #include "objcomm/health_check_request.h"
 #include "objcomm/register_device_request.h"
 #include "ui_station_config_dlg.h"
@@ -46,7 +46,9 @@ CStationConfigDlg::CStationConfigDlg(CSmartCardService& readerService, QWidget* 
     m_ctlIpAddress = m_pUi->ipAddress;
     m_ctlComputerName = m_pUi->computerName;
     // The edits' own menus would hide the dialog's, which holds the About entry.
-    for (QWidget* pEdit : findChildren<QLineEdit*>()) pEdit->setContextMenuPolicy(Qt::NoContextMenu);
+    for (QWidget* pEdit : findChildren<QLineEdit*>()) {
+        pEdit->setContextMenuPolicy(Qt::NoContextMenu);
+    }
 
     m_strComputerName = GetHostComputerName(false);
     CStationSettings settings;
@@ -94,8 +96,8 @@ bool CStationConfigDlg::DoDataExchange(bool bSaveAndValidate) {
     m_strRegistration = FromQString(registration.text());
     m_ctlIpAddress->GetAddress(b1, b2, b3, b4);
     m_strIp = FormatDottedIp(b1, b2, b3, b4);
-    if (const char* pszBroken = BrokenReaderRule(m_strReaderId, m_strPiccReaderId,
-                                                 m_strExtReaderId)) {
+    if (const char* pszBroken =
+            BrokenReaderRule(m_strReaderId, m_strPiccReaderId, m_strExtReaderId)) {
         StationMessageBox(pszBroken);
         return false;
     }

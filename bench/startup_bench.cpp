@@ -54,10 +54,14 @@ void RunProbe(benchmark::State& state, const char* pszProbe) {
     }
 }
 
-void BM_BareDialogWithOneList(benchmark::State& state) { RunProbe(state, PROBE_BARE); }
+void BM_BareDialogWithOneList(benchmark::State& state) {
+    RunProbe(state, PROBE_BARE);
+}
 BENCHMARK(BM_BareDialogWithOneList)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-void BM_ConfigureStation(benchmark::State& state) { RunProbe(state, PROBE_STATION); }
+void BM_ConfigureStation(benchmark::State& state) {
+    RunProbe(state, PROBE_STATION);
+}
 BENCHMARK(BM_ConfigureStation)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace

@@ -43,7 +43,9 @@ struct SelectionCase {
     const char* pszSelected;  // "" for no selection
 };
 
-void PrintTo(const SelectionCase& c, std::ostream* pOut) { *pOut << "stored '" << c.pszStored << "'"; }
+void PrintTo(const SelectionCase& c, std::ostream* pOut) {
+    *pOut << "stored '" << c.pszStored << "'";
+}
 
 class StoredReader : public DialogTest, public testing::WithParamInterface<SelectionCase> {};
 
@@ -183,8 +185,7 @@ TEST_P(Dismissal, ClosesWithoutWritingEvenWhenTheRulesFail) {
     EXPECT_TRUE(RegistryUntouched());
 }
 
-INSTANTIATE_TEST_SUITE_P(Ways, Dismissal,
-                         testing::Values("Escape", "Cancel", "AltC", "CloseBox"));
+INSTANTIATE_TEST_SUITE_P(Ways, Dismissal, testing::Values("Escape", "Cancel", "AltC", "CloseBox"));
 
 TEST_F(DialogTest, F1ShowsNoHelp) {
     OpenDialog();

@@ -13,7 +13,9 @@
 #include "tests/registry/temp_registry.h"
 
 // Failures show Qt texts as text.
-inline void PrintTo(const QString& strText, std::ostream* pOut) { *pOut << strText.toStdString(); }
+inline void PrintTo(const QString& strText, std::ostream* pOut) {
+    *pOut << strText.toStdString();
+}
 
 namespace station_test {
 

@@ -48,15 +48,24 @@ void ExpectTemplateGeometry(QWidget& dialog, const TemplateControl& c) {
 }
 
 const TemplateControl kConfigTemplate[] = {
-    {"ipAddress", 28, 21, 100, 15},         {"portEdit", 160, 22, 40, 14},
-    {"checkIfPresentButton", 66, 45, 90, 14}, {"registerButton", 21, 111, 45, 14},
-    {"contactList", 15, 145, 194, 45},      {"piccList", 15, 206, 194, 45},
-    {"extList", 15, 267, 194, 45},          {"saveButton", 7, 321, 50, 14},
-    {"cancelButton", 166, 321, 50, 14},     {"olvaneGroup", 7, 7, 209, 57},
-    {"ipLabel", 14, 25, 8, 8},              {"portLabel", 139, 24, 18, 8},
-    {"stationGroup", 7, 70, 209, 248},      {"contactLabel", 15, 133, 89, 8},
-    {"extLabel", 15, 255, 89, 8},           {"computerName", 21, 97, 186, 11},
-    {"piccLabel", 15, 194, 89, 8},          {"computerNameCaption", 21, 84, 52, 8},
+    {"ipAddress", 28, 21, 100, 15},
+    {"portEdit", 160, 22, 40, 14},
+    {"checkIfPresentButton", 66, 45, 90, 14},
+    {"registerButton", 21, 111, 45, 14},
+    {"contactList", 15, 145, 194, 45},
+    {"piccList", 15, 206, 194, 45},
+    {"extList", 15, 267, 194, 45},
+    {"saveButton", 7, 321, 50, 14},
+    {"cancelButton", 166, 321, 50, 14},
+    {"olvaneGroup", 7, 7, 209, 57},
+    {"ipLabel", 14, 25, 8, 8},
+    {"portLabel", 139, 24, 18, 8},
+    {"stationGroup", 7, 70, 209, 248},
+    {"contactLabel", 15, 133, 89, 8},
+    {"extLabel", 15, 255, 89, 8},
+    {"computerName", 21, 97, 186, 11},
+    {"piccLabel", 15, 194, 89, 8},
+    {"computerNameCaption", 21, 84, 52, 8},
     {"registrationLabel", 73, 114, 131, 8},
 };
 
@@ -80,9 +89,9 @@ TEST_F(DialogTest, ControlsSitWhereTheTemplatePutsThem) {
 
 TEST_F(DialogTest, TabVisitsTheControlsInTemplateOrder) {
     OpenDialog();
-    const char* const arrOrder[] = {"portEdit",    "checkIfPresentButton", "registerButton",
-                                    "contactList", "piccList",             "extList",
-                                    "saveButton",  "cancelButton",         "octet1"};
+    const char* const arrOrder[] = {
+        "portEdit", "checkIfPresentButton", "registerButton", "contactList", "piccList",
+        "extList",  "saveButton",           "cancelButton",   "octet1"};
     ASSERT_EQ(QApplication::focusWidget()->objectName(), "octet1");
     for (const char* pszNext : arrOrder) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

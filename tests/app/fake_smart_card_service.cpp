@@ -11,8 +11,7 @@ std::int32_t CFakeSmartCardService::EstablishContext(Context& hContext) {
     return 0;
 }
 
-std::int32_t CFakeSmartCardService::ListReaders(Context, char* mszReaders,
-                                                std::uint32_t& nLength) {
+std::int32_t CFakeSmartCardService::ListReaders(Context, char* mszReaders, std::uint32_t& nLength) {
     if (m_arrReaders.empty()) return kScardNoReaders;
     CString strList;
     for (const CString& strName : m_arrReaders) strList += strName + '\0';

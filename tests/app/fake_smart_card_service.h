@@ -18,8 +18,7 @@ public:
         : m_arrReaders(std::move(arrReaders)) {}
 
     std::int32_t EstablishContext(Context& hContext) override;
-    std::int32_t ListReaders(Context hContext, char* mszReaders,
-                             std::uint32_t& nLength) override;
+    std::int32_t ListReaders(Context hContext, char* mszReaders, std::uint32_t& nLength) override;
     std::int32_t ReleaseContext(Context hContext) override;
 
     CStringArray m_arrReaders;

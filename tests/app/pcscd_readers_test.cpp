@@ -15,7 +15,8 @@ TEST_F(PcscdTest, ListsNoneThenTheServicesReadersInItsOrder) {
     EXPECT_EQ(arrReaders, (CStringArray{"Virtual PCD 00 00", "Virtual PCD 00 01"}));
     OpenDialog();
     for (const char* pszList : kLists) {
-        EXPECT_EQ(Entries(pszList), (CStringArray{"none", "Virtual PCD 00 00", "Virtual PCD 00 01"}))
+        EXPECT_EQ(Entries(pszList),
+                  (CStringArray{"none", "Virtual PCD 00 00", "Virtual PCD 00 01"}))
             << pszList;
     }
 }

@@ -50,7 +50,9 @@ struct AnswerCase {
     const char* pszMessage;
 };
 
-void PrintTo(const AnswerCase& c, std::ostream* pOut) { *pOut << c.pszName; }
+void PrintTo(const AnswerCase& c, std::ostream* pOut) {
+    *pOut << c.pszName;
+}
 
 class ServerAnswer : public ServerActionTest, public testing::WithParamInterface<AnswerCase> {
 protected:
@@ -73,19 +75,23 @@ INSTANTIATE_TEST_SUITE_P(
     Answers, ServerAnswer,
     testing::Values(
         AnswerCase{"Responding", {}, kCheck, kMsgResponding},
-        AnswerCase{"CheckError93", {"--reply", "error:93"}, kCheck,
+        AnswerCase{"CheckError93",
+                   {"--reply", "error:93"},
+                   kCheck,
                    "Object Communicator responded with error 0x93."},
-        AnswerCase{"RegisterError93", {"--reply", "error:93"}, kRegister,
+        AnswerCase{"RegisterError93",
+                   {"--reply", "error:93"},
+                   kRegister,
                    "Object Communicator responded with error 0x93."},
-        AnswerCase{"CheckGetsRegisterResponse", {"--reply", "swap"}, kCheck,
-                   kMsgUnexpectedResponse},
-        AnswerCase{"RegisterGetsHealthResponse", {"--reply", "swap"}, kRegister,
-                   kMsgUnexpectedResponse},
+        AnswerCase{
+            "CheckGetsRegisterResponse", {"--reply", "swap"}, kCheck, kMsgUnexpectedResponse},
+        AnswerCase{
+            "RegisterGetsHealthResponse", {"--reply", "swap"}, kRegister, kMsgUnexpectedResponse},
         AnswerCase{"BadChecksum", {"--fault", "corrupt"}, kCheck, kMsgMalformedResponse},
-        AnswerCase{"CloseWithoutAnswer", {"--fault", "close"}, kRegister,
-                   kMsgClosedWithoutResponse},
-        AnswerCase{"CloseInsideTheAnswer", {"--fault", "truncate"}, kCheck,
-                   kMsgClosedWithoutResponse},
+        AnswerCase{
+            "CloseWithoutAnswer", {"--fault", "close"}, kRegister, kMsgClosedWithoutResponse},
+        AnswerCase{
+            "CloseInsideTheAnswer", {"--fault", "truncate"}, kCheck, kMsgClosedWithoutResponse},
         AnswerCase{"Silence", {"--fault", "silent"}, kCheck, kMsgNoResponseInTime}),
     [](const testing::TestParamInfo<AnswerCase>& info) { return info.param.pszName; });
 
@@ -101,8 +107,8 @@ TEST_F(ServerActionTest, RegisterStoresTheHostNameAndRelabelsWithoutAMessage) {
     EXPECT_NE(ReceivedRequest().find("id=0123456789ABCDEF; Command: Register Device Name; "
                                      "Over Write Name Settings: Over write name and use pseudo "
                                      "IP; Old Personalization Device Name: Simulator; "
-                                     "Personalization Device Name: " + strHost +
-                                     "; Sequence number of Module 0: 01"),
+                                     "Personalization Device Name: " +
+                                     strHost + "; Sequence number of Module 0: 01"),
               std::string::npos);
 
     Click(kRegister);
