@@ -6,16 +6,20 @@
 #include "objcomm/contact/set_baud_rate_response.h"
 #include "objcomm/errors.h"
 #include "objcomm/response_maker.h"
+#include "objcomm/station/bulk_process_response.h"
+#include "objcomm/station/bulk_serial_process_response.h"
 #include "objcomm/station/completion_responses.h"
 #include "objcomm/station/contactless_responses.h"
+#include "objcomm/station/message_response.h"
 #include "objcomm/station/reader_attribute_response.h"
+#include "objcomm/station/serial_memory_process_response.h"
 #include "objcomm/station/station_control_responses.h"
 
 namespace {
 
 struct SubCommandEntry {
     BYTE nSubCommand;
-    ResponseMaker make;  // null while the class is not part of this build
+    ResponseMaker make;
 };
 
 constexpr BYTE kCompletion = 0xFF;
@@ -32,9 +36,9 @@ constexpr SubCommandEntry kSubCommands[] = {
     {0x09, MakeResponse<CRspConfigSerialPort>},
     {0x0A, MakeResponse<CRspGetHardwareVersion>},
     {0x0B, MakeResponse<CRspWarmReset>},
-    {0x0C, nullptr},  // CRspBulkProcess
-    {0x0D, nullptr},  // CRspSerialMemoryProcess
-    {0x0E, nullptr},  // CRspBulkSerialProcess
+    {0x0C, MakeResponse<CRspBulkProcess>},
+    {0x0D, MakeResponse<CRspSerialMemoryProcess>},
+    {0x0E, MakeResponse<CRspBulkSerialProcess>},
     {0x0F, MakeResponse<CRspResetCardWithPPS>},
     {0x10, MakeResponse<CRspResend>},
     {0x12, MakeResponse<CRspWarmResetWithPPS>},
@@ -42,7 +46,7 @@ constexpr SubCommandEntry kSubCommands[] = {
     {0x15, MakeResponse<CRspCardCommandSimulation>},
     {0x16, MakeResponse<CRspReaderAttribute>},
     {0x17, MakeResponse<CRspSetCardType>},
-    {0x20, nullptr},  // CRspMessage
+    {0x20, MakeResponse<CRspMessage>},
     {0x21, MakeResponse<CRspSelectStation>},
     {0x22, MakeResponse<CRspSerialFlush>},
     {0x30, MakeResponse<CRspPiccReset>},

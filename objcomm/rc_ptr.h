@@ -8,7 +8,8 @@
 template <typename T>
 class CRCPtr {
 public:
-    explicit CRCPtr(T* pObject = nullptr) : m_pBlock(new CBlock(pObject)) {}
+    // Takes ownership of pObject, even when making the block fails.
+    explicit CRCPtr(T* pObject = nullptr) : m_pBlock(NewBlock(pObject)) {}
     CRCPtr(const CRCPtr& other) : m_pBlock(other.m_pBlock) { m_pBlock->AddRef(); }
     CRCPtr& operator=(const CRCPtr& other) {
         if (other.m_pBlock != m_pBlock) {
@@ -43,6 +44,15 @@ private:
             return --m_nCount == 0;
         }
     };
+
+    static CBlock* NewBlock(T* pObject) {
+        try {
+            return new CBlock(pObject);
+        } catch (...) {
+            delete pObject;
+            throw;
+        }
+    }
 
     void Release() {
         if (m_pBlock->DropRef()) {

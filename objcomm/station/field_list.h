@@ -11,7 +11,13 @@ class CField;
 // parameters), in the order they were declared. Each field reads itself while its record is
 // constructed and enrols here, so writing and describing walk the order parsing took.
 class CFieldList {
+protected:
+    CFieldList(CInBinaryString& payload, bool bExtended)
+        : m_pPayload(&payload), m_bExtended(bExtended) {}
+    ~CFieldList() = default;
+
 public:
+    // The list holds its record's own fields: a copy would point into the original.
     CFieldList(const CFieldList&) = delete;
     CFieldList& operator=(const CFieldList&) = delete;
 
@@ -19,11 +25,6 @@ public:
     // A field that adds a single entry has put a text where a label would stand; the index of
     // each such entry goes to *pLoneEntries when it is given.
     void DescribeFields(CStringArray& list, CArray<int>* pLoneEntries = nullptr) const;
-
-protected:
-    CFieldList(CInBinaryString& payload, bool bExtended)
-        : m_pPayload(&payload), m_bExtended(bExtended) {}
-    ~CFieldList() = default;
 
 private:
     friend class CField;

@@ -1,0 +1,20 @@
+#pragma once
+// Parameters that operations of several chips share.
+#include "objcomm/serialmem/parameter_operation.h"
+
+inline constexpr CParameterSpec kReadAddress = Number("Address from which to read");
+inline constexpr CParameterSpec kReadCount = Number("Number of bytes to read");
+inline constexpr CParameterSpec kReadCountWord = Number("Number of bytes to read", 2);
+inline constexpr CParameterSpec kWriteStart = Number("Address at which to start writing");
+inline constexpr CParameterSpec kWriteData = Block("Data to write");
+inline constexpr CParameterSpec kByteToWrite = Number("Byte to write");
+inline constexpr CParameterSpec kTransportCode1 = Number("Byte 1 of Transport Code");
+inline constexpr CParameterSpec kTransportCode2 = Number("Byte 2 of Transport Code");
+inline constexpr CParameterSpec kTransportCode3 = Number("Byte 3 of Transport Code");
+
+// SLE 4432/4442 code 4, GPM 896 code 7 and GPM 256 code 3, each named for its chip.
+// clang-format off
+struct CSmOpWriteBytes4432_896_256 : CParameters<kWriteStart, kWriteData> { using CParameters::CParameters; };
+// SLE 4432/4442 code 7, GPM 896 code 8 and GPM 256 code 5, each named for its chip.
+struct CSmOpReadBytes4432_896_256 : CParameters<kReadAddress, kReadCount> { using CParameters::CParameters; };
+// clang-format on

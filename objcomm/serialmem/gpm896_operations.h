@@ -1,0 +1,22 @@
+#pragma once
+// Gemplus GPM 896 (chip type 0x84): word-erasable memory behind two erase codes and a
+// secret code.
+#include "objcomm/serialmem/common_parameters.h"
+
+extern const CTextTable kPresentCodeOptions;
+
+// Of the two bytes before the data of Present Code, the first says which code is presented
+// and the second where it lies.
+inline constexpr CParameterSpec kCodeOption = Code("Present Code Option", kPresentCodeOptions);
+inline constexpr CParameterSpec kCodeAddress = Number("Address");
+inline constexpr CParameterSpec kCodeData = Block("Data to compare");
+inline constexpr CParameterSpec kEraseStart = Number("Address at which to begin erasing");
+inline constexpr CParameterSpec kEraseWords = Number("Number of words to erase");
+inline constexpr CParameterSpec kWriteDelay =
+    Number("Write Delay (in millseconds)", 2, FormatDecimal);
+
+// clang-format off
+struct CSmOpPresentCode896 : CParameters<kCodeOption, kCodeAddress, kCodeData> { using CParameters::CParameters; };
+struct CSmOpEraseWords896 : CParameters<kEraseStart, kEraseWords> { using CParameters::CParameters; };
+struct CSmOpSetWriteDelay896 : CParameters<kWriteDelay> { using CParameters::CParameters; };
+// clang-format on

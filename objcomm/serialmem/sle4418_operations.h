@@ -1,0 +1,24 @@
+#pragma once
+// Siemens SLE 4418/4428 (chip type 0x81): 16-bit addressed memory with a protect bit per
+// byte and a two-byte PIN.
+#include "objcomm/serialmem/common_parameters.h"
+
+extern const CTextTable kWriteCodes4418;
+extern const CTextTable kReadCodes4418;
+
+inline constexpr CParameterSpec kOldPin = Number("Old PIN", 2);
+inline constexpr CParameterSpec kNewPin = Number("New PIN", 2);
+inline constexpr CParameterSpec kCurrentPin = Number("Current PIN", 2);
+inline constexpr CParameterSpec kMemoryWriteStart = Number("Address at which to Start Writing", 2);
+inline constexpr CParameterSpec kWriteCode = Code("Write Code", kWriteCodes4418);
+// The only data that carries a two-byte length.
+inline constexpr CParameterSpec kMemoryWriteData = Block("Data to Write", 2);
+inline constexpr CParameterSpec kMemoryReadAddress = Number("Address from which to read", 2);
+inline constexpr CParameterSpec kReadCode = Code("Read Code", kReadCodes4418);
+
+// clang-format off
+struct CSmOpChgPsc4418 : CParameters<kOldPin, kNewPin> { using CParameters::CParameters; };
+struct CSmOpVerifyPsc4418 : CParameters<kCurrentPin> { using CParameters::CParameters; };
+struct CSmOpWriteMemory4418 : CParameters<kMemoryWriteStart, kWriteCode, kMemoryWriteData> { using CParameters::CParameters; };
+struct CSmOpReadMemory4418 : CParameters<kMemoryReadAddress, kReadCountWord, kReadCode> { using CParameters::CParameters; };
+// clang-format on

@@ -1,0 +1,21 @@
+#pragma once
+// Siemens SLE 4432/4442 (chip type 0x82): memory with write protection and, on the 4442, a
+// programmable security code.
+#include "objcomm/serialmem/common_parameters.h"
+
+inline constexpr CParameterSpec kVerification1 = Number("Byte 1 of Verification Data");
+inline constexpr CParameterSpec kVerification2 = Number("Byte 2 of Verification Data");
+inline constexpr CParameterSpec kVerification3 = Number("Byte 3 of Verification Data");
+inline constexpr CParameterSpec kCompareStart = Number("Address at which to start comparing");
+inline constexpr CParameterSpec kCompareData = Block("Data to compare");
+
+// Presents the three bytes of the security code.
+struct CSmOpVerification4432 : CParameters<kVerification1, kVerification2, kVerification3> {
+    using CParameters::CParameters;
+};
+
+// clang-format off
+// Protects bytes for good, but only where they equal the data given.
+struct CSmOpWriteProtection4432 : CParameters<kCompareStart, kCompareData> { using CParameters::CParameters; };
+struct CSmOpWriteSecurity4432 : CParameters<kWriteStart, kWriteData> { using CParameters::CParameters; };
+// clang-format on

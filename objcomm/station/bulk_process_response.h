@@ -1,0 +1,45 @@
+#pragma once
+#include <memory>
+
+#include "objcomm/contact/process_response.h"
+#include "objcomm/station/command_list.h"
+#include "objcomm/station/pass_through_response.h"
+
+// One command of a Bulk Process: a card command (the payload of a Process response) and how
+// the station is to compare the card's answer with the predicted result.
+class CBulkProcessCommand {
+public:
+    CBulkProcessCommand(CInBinaryString& reader, DWORD dwContext);
+    CBulkProcessCommand(const CBulkProcessCommand&) = delete;
+    CBulkProcessCommand& operator=(const CBulkProcessCommand&) = delete;
+
+    // The bytes Encode appends.
+    int GetEncodedLength() const;
+    // The command record. Its length field is computed afresh, never copied from the one read.
+    void Encode(COutBinaryString& out) const;
+    CStringArray& Describe();
+
+    std::unique_ptr<CRspProcess> m_pProcess;
+    // 0: not checked; 1: the whole result; 2: the status word.
+    int m_nCheckMode;
+    // Travels only when the check mode is not 0.
+    CByteArray m_arrPredictedResult;
+    CStringArray m_arrDescribe;
+    DWORD m_dwContext;
+
+private:
+    // The command length field: four bytes in the extended form, else two.
+    int GetLengthFieldWidth() const { return m_dwContext != 0 ? 4 : 2; }
+    bool HasPredictedResult() const { return m_nCheckMode != 0; }
+};
+
+// A counted list of card commands. The count is two bytes in both forms.
+class CRspBulkProcess : public CPassThroughResponse {
+public:
+    CRspBulkProcess(CInBinaryString& payload, DWORD dwContext);
+
+    CStringArray& Describe() override;
+    COutBinaryString GetData() override;
+
+    CArray<CRCPtr<CBulkProcessCommand>> m_arrCommands;
+};

@@ -1,0 +1,39 @@
+#pragma once
+#include "objcomm/rc_ptr.h"
+#include "objcomm/serialmem/serial_memory_operation.h"
+#include "objcomm/station/command_list.h"
+#include "objcomm/station/serial_memory_response.h"
+
+// One command of a Bulk Serial Process: an operation and the bytes it is predicted to
+// yield, which the station checks only when there are some.
+class CBulkSerialProcessCommand {
+public:
+    CBulkSerialProcessCommand(int nChipType, CInBinaryString& reader, DWORD dwContext);
+    CBulkSerialProcessCommand(const CBulkSerialProcessCommand&) = delete;
+    CBulkSerialProcessCommand& operator=(const CBulkSerialProcessCommand&) = delete;
+
+    // The bytes Encode appends.
+    int GetEncodedLength() const;
+    // The command record. Its length field is computed afresh, never copied from the one read.
+    void Encode(COutBinaryString& out) const;
+    CStringArray& Describe();
+
+    // Null when the chip type has no operation of the code sent.
+    CRCPtr<CSerialMemoryOperation> m_operation;
+    CByteArray m_arrPredictedResult;
+    CStringArray m_arrDescribe;
+    DWORD m_dwContext;
+};
+
+// A counted list of operations for one chip type. The command length field is two bytes in
+// both forms.
+class CRspBulkSerialProcess : public CSerialMemoryResponse {
+public:
+    CRspBulkSerialProcess(CInBinaryString& payload, DWORD dwContext);
+
+    CArray<CRCPtr<CBulkSerialProcessCommand>> m_arrCommands;
+
+protected:
+    void DescribeOperations(CStringArray& list) override;
+    void WriteOperations(COutBinaryString& out) override;
+};

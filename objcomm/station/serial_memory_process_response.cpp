@@ -1,0 +1,15 @@
+#include "objcomm/station/serial_memory_process_response.h"
+
+#include "objcomm/serialmem/shared_operation.h"
+
+CRspSerialMemoryProcess::CRspSerialMemoryProcess(CInBinaryString& payload, DWORD dwContext)
+    : CSerialMemoryResponse(0x0D, "Serial Memory Process", payload, dwContext),
+      m_operation(ReadOperation(m_nChipType, payload, dwContext)) {}
+
+void CRspSerialMemoryProcess::DescribeOperations(CStringArray& list) {
+    DescribeOperation(m_operation, list);
+}
+
+void CRspSerialMemoryProcess::WriteOperations(COutBinaryString& out) {
+    WriteOperation(m_operation, out);
+}

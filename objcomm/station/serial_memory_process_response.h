@@ -1,0 +1,17 @@
+#pragma once
+#include "objcomm/rc_ptr.h"
+#include "objcomm/serialmem/serial_memory_operation.h"
+#include "objcomm/station/serial_memory_response.h"
+
+// One serial memory operation for one chip type.
+class CRspSerialMemoryProcess : public CSerialMemoryResponse {
+public:
+    CRspSerialMemoryProcess(CInBinaryString& payload, DWORD dwContext);
+
+    // Null when the chip type has no operation of the code sent.
+    CRCPtr<CSerialMemoryOperation> m_operation;
+
+protected:
+    void DescribeOperations(CStringArray& list) override;
+    void WriteOperations(COutBinaryString& out) override;
+};
