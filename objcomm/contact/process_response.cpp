@@ -70,7 +70,7 @@ CStringArray& CRspProcess::Describe() {
     return m_arrDescribe;
 }
 
-void CRspProcess::WriteData(COutBinaryString& out) {
+void CRspProcess::WriteData(COutBinaryString& out) const {
     out.AppendByte(static_cast<BYTE>(m_nDestination))
         .AppendByte(static_cast<BYTE>(m_nTimeOut))
         .AppendByte(static_cast<BYTE>(m_nCase));
@@ -78,7 +78,7 @@ void CRspProcess::WriteData(COutBinaryString& out) {
     out.SetPrefix(-2).AppendBytes(m_commandData.GetBytes());
 }
 
-int CRspProcess::GetDataLength() {
+int CRspProcess::GetDataLength() const {
     return static_cast<int>(m_commandData.GetBytes().size()) + (IsExtended() ? 7 : 5);
 }
 

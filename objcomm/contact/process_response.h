@@ -11,8 +11,8 @@ public:
     CStringArray& Describe() override;
     COutBinaryString GetData() override;
     // Bulk Process embeds one Process per command and builds its payload from these.
-    void WriteData(COutBinaryString& out);
-    int GetDataLength();
+    void WriteData(COutBinaryString& out) const;
+    int GetDataLength() const;
 
     int m_nDestination;
     int m_nTimeOut;

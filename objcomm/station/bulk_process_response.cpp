@@ -24,30 +24,35 @@ constexpr long kProcessCommandPair = 2;
 
 }  // namespace
 
+CInBinaryString& CBulkProcessCommand::SkipCommandLength(CInBinaryString& reader,
+                                                       DWORD dwContext) {
+    ReadNumber(reader, GetLengthFieldWidth(dwContext));
+    return reader;
+}
+
 CBulkProcessCommand::CBulkProcessCommand(CInBinaryString& reader, DWORD dwContext)
-    : m_dwContext(dwContext) {
-    ReadNumber(reader, GetLengthFieldWidth());  // the record is read field by field instead
-    m_pProcess = std::make_unique<CRspProcess>(reader, dwContext);
-    m_nCheckMode = reader.ReadByte();
+    : m_process(SkipCommandLength(reader, dwContext), dwContext),
+      m_nCheckMode(reader.ReadByte()),
+      m_dwContext(dwContext) {
     if (HasPredictedResult()) reader.ReadBytes(m_arrPredictedResult, -1);
 }
 
 int CBulkProcessCommand::GetEncodedLength() const {
     const int nPredicted =
         HasPredictedResult() ? 1 + static_cast<int>(m_arrPredictedResult.size()) : 0;
-    return GetLengthFieldWidth() + m_pProcess->GetDataLength() + 1 + nPredicted;
+    return GetLengthFieldWidth(m_dwContext) + m_process.GetDataLength() + 1 + nPredicted;
 }
 
 void CBulkProcessCommand::Encode(COutBinaryString& out) const {
-    const int nWidth = GetLengthFieldWidth();
+    const int nWidth = GetLengthFieldWidth(m_dwContext);
     WriteNumber(out, nWidth, static_cast<DWORD>(GetEncodedLength() - nWidth));
-    m_pProcess->WriteData(out);
+    m_process.WriteData(out);
     out.AppendByte(static_cast<BYTE>(m_nCheckMode));
     if (HasPredictedResult()) out.SetPrefix(-1).AppendBytes(m_arrPredictedResult);
 }
 
 CStringArray& CBulkProcessCommand::Describe() {
-    const CStringArray& process = m_pProcess->Describe();
+    const CStringArray& process = m_process.Describe();
     m_arrDescribe.assign(process.begin() + kProcessCommandPair, process.end());
     AddPair(m_arrDescribe, "Predicted Results",
             LookupText(kCheckModes, static_cast<unsigned>(m_nCheckMode), kUnknownCheckMode));

@@ -1,6 +1,4 @@
 #pragma once
-#include <memory>
-
 #include "objcomm/contact/process_response.h"
 #include "objcomm/station/command_list.h"
 #include "objcomm/station/pass_through_response.h"
@@ -19,7 +17,9 @@ public:
     void Encode(COutBinaryString& out) const;
     CStringArray& Describe();
 
-    std::unique_ptr<CRspProcess> m_pProcess;
+    // Always the command's own, so it lives inside the command: one allocation fewer for
+    // each of the hundreds of commands a frame may carry.
+    CRspProcess m_process;
     // 0: not checked; 1: the whole result; 2: the status word.
     int m_nCheckMode;
     // Travels only when the check mode is not 0.
@@ -29,7 +29,9 @@ public:
 
 private:
     // The command length field: four bytes in the extended form, else two.
-    int GetLengthFieldWidth() const { return m_dwContext != 0 ? 4 : 2; }
+    static int GetLengthFieldWidth(DWORD dwContext) { return dwContext != 0 ? 4 : 2; }
+    // Reads past the command length: the record is read field by field instead.
+    static CInBinaryString& SkipCommandLength(CInBinaryString& reader, DWORD dwContext);
     bool HasPredictedResult() const { return m_nCheckMode != 0; }
 };
 

@@ -18,7 +18,7 @@ void ReadCommands(CInBinaryString& in, size_t nSmallestRecord, CArray<CRCPtr<TCo
                   MakeCommand make) {
     const WORD nCount = in.ReadWord();
     commands.reserve(std::min<size_t>(nCount, in.GetRemaining() / nSmallestRecord));
-    for (WORD i = 0; i < nCount; ++i) commands.push_back(CRCPtr<TCommand>(make()));
+    for (WORD i = 0; i < nCount; ++i) commands.emplace_back(make());
 }
 
 // The count, always two bytes, then each command's record.
