@@ -2,15 +2,15 @@
 // Parameters that operations of several chips share.
 #include "objcomm/serialmem/parameter_operation.h"
 
-inline constexpr CParameterSpec kReadAddress = Number("Address from which to read");
-inline constexpr CParameterSpec kReadCount = Number("Number of bytes to read");
-inline constexpr CParameterSpec kReadCountWord = Number("Number of bytes to read", 2);
-inline constexpr CParameterSpec kWriteStart = Number("Address at which to start writing");
-inline constexpr CParameterSpec kWriteData = Block("Data to write");
-inline constexpr CParameterSpec kByteToWrite = Number("Byte to write");
-inline constexpr CParameterSpec kTransportCode1 = Number("Byte 1 of Transport Code");
-inline constexpr CParameterSpec kTransportCode2 = Number("Byte 2 of Transport Code");
-inline constexpr CParameterSpec kTransportCode3 = Number("Byte 3 of Transport Code");
+inline constexpr CParameterInfo kReadAddress = Number("Address from which to read");
+inline constexpr CParameterInfo kReadCount = Number("Number of bytes to read");
+inline constexpr CParameterInfo kReadCountWord = Number("Number of bytes to read", 2);
+inline constexpr CParameterInfo kWriteStart = Number("Address at which to start writing");
+inline constexpr CParameterInfo kWriteData = Block("Data to write");
+inline constexpr CParameterInfo kByteToWrite = Number("Byte to write");
+inline constexpr CParameterInfo kTransportCode1 = Number("Byte 1 of Transport Code");
+inline constexpr CParameterInfo kTransportCode2 = Number("Byte 2 of Transport Code");
+inline constexpr CParameterInfo kTransportCode3 = Number("Byte 3 of Transport Code");
 
 // SLE 4432/4442 code 4, GPM 896 code 7 and GPM 256 code 3, each named for its chip.
 // clang-format off

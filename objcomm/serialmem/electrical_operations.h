@@ -20,19 +20,19 @@ extern const CTextTable kDelayTimes;
 // that table also names are unknown here.
 CString FormatProgramClock(DWORD dwCode);
 
-inline constexpr CParameterSpec kEnableVppVoltage = Code("Voltage", kEnableVppVoltages);
-inline constexpr CParameterSpec kSetPad = Code("ChipPad Type", kSetPads);
-inline constexpr CParameterSpec kPadEnable = Flag("Enable Option", kEnableOptions);
-inline constexpr CParameterSpec kReadPad = Code("ChipPad Type", kReadPads);
-inline constexpr CParameterSpec kRxTxMode = Flag("Mode", kRxTxModes);
-inline constexpr CParameterSpec kEtuClock = Code("ETU", kEtuClocks);
+inline constexpr CParameterInfo kEnableVppVoltage = Code("Voltage", kEnableVppVoltages);
+inline constexpr CParameterInfo kSetPad = Code("ChipPad Type", kSetPads);
+inline constexpr CParameterInfo kPadEnable = Flag("Enable Option", kEnableOptions);
+inline constexpr CParameterInfo kReadPad = Code("ChipPad Type", kReadPads);
+inline constexpr CParameterInfo kRxTxMode = Flag("Mode", kRxTxModes);
+inline constexpr CParameterInfo kEtuClock = Code("ETU", kEtuClocks);
 // The label has never had its closing parenthesis.
-inline constexpr CParameterSpec kDelayMilliseconds =
+inline constexpr CParameterInfo kDelayMilliseconds =
     Number("Delay duration (in millseconds", 1, FormatDecimal);
-inline constexpr CParameterSpec kDelayTime = Code("Delay duration", kDelayTimes);
-inline constexpr CParameterSpec kClock = Number("Frequency", 1, FormatProgramClock);
-inline constexpr CParameterSpec kVccVoltage = Code("Voltage", kContactVoltages);
-inline constexpr CParameterSpec kVppVoltage = Code("Voltage", kProgramVppVoltages);
+inline constexpr CParameterInfo kDelayTime = Code("Delay duration", kDelayTimes);
+inline constexpr CParameterInfo kClock = Number("Frequency", 1, FormatProgramClock);
+inline constexpr CParameterInfo kVccVoltage = Code("Voltage", kContactVoltages);
+inline constexpr CParameterInfo kVppVoltage = Code("Voltage", kProgramVppVoltages);
 
 // clang-format off
 struct CSmOpEnableVPP : CParameters<kEnableVppVoltage> { using CParameters::CParameters; };

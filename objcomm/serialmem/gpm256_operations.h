@@ -2,7 +2,7 @@
 // Gemplus GPM 256 (chip type 0x85): an address counter and one byte at a time.
 #include "objcomm/serialmem/common_parameters.h"
 
-inline constexpr CParameterSpec kTargetAddress = Number("Address to increment");
+inline constexpr CParameterInfo kTargetAddress = Number("Address to increment");
 
 // clang-format off
 // Moves the address counter forward to the address given.

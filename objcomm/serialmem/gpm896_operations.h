@@ -7,12 +7,12 @@ extern const CTextTable kPresentCodeOptions;
 
 // Of the two bytes before the data of Present Code, the first says which code is presented
 // and the second where it lies.
-inline constexpr CParameterSpec kCodeOption = Code("Present Code Option", kPresentCodeOptions);
-inline constexpr CParameterSpec kCodeAddress = Number("Address");
-inline constexpr CParameterSpec kCodeData = Block("Data to compare");
-inline constexpr CParameterSpec kEraseStart = Number("Address at which to begin erasing");
-inline constexpr CParameterSpec kEraseWords = Number("Number of words to erase");
-inline constexpr CParameterSpec kWriteDelay =
+inline constexpr CParameterInfo kCodeOption = Code("Present Code Option", kPresentCodeOptions);
+inline constexpr CParameterInfo kCodeAddress = Number("Address");
+inline constexpr CParameterInfo kCodeData = Block("Data to compare");
+inline constexpr CParameterInfo kEraseStart = Number("Address at which to begin erasing");
+inline constexpr CParameterInfo kEraseWords = Number("Number of words to erase");
+inline constexpr CParameterInfo kWriteDelay =
     Number("Write Delay (in millseconds)", 2, FormatDecimal);
 
 // clang-format off

@@ -6,20 +6,21 @@ CString FormatParameter(DWORD dwValue) {
     return FormatText("%02x", dwValue);
 }
 
-std::unique_ptr<CField> MakeNumber(CFieldList& owner, const CParameterSpec& spec) {
-    return std::make_unique<CValueField<DWORD>>(owner, spec.nWidth, spec.pszLabel, spec.format);
+std::unique_ptr<CField> MakeNumber(CFieldList& owner, const CParameterInfo& parameter) {
+    return std::make_unique<CValueField<DWORD>>(owner, parameter.nWidth, parameter.pszLabel,
+                                                parameter.format);
 }
 
-std::unique_ptr<CField> MakeCode(CFieldList& owner, const CParameterSpec& spec) {
-    return std::make_unique<CValueField<DWORD>>(owner, spec.pszLabel, *spec.pCodes);
+std::unique_ptr<CField> MakeCode(CFieldList& owner, const CParameterInfo& parameter) {
+    return std::make_unique<CValueField<DWORD>>(owner, parameter.pszLabel, *parameter.pCodes);
 }
 
-std::unique_ptr<CField> MakeFlag(CFieldList& owner, const CParameterSpec& spec) {
-    return std::make_unique<CValueField<bool>>(owner, spec.pszLabel, *spec.pCodes);
+std::unique_ptr<CField> MakeFlag(CFieldList& owner, const CParameterInfo& parameter) {
+    return std::make_unique<CValueField<bool>>(owner, parameter.pszLabel, *parameter.pCodes);
 }
 
-std::unique_ptr<CField> MakeBlock(CFieldList& owner, const CParameterSpec& spec) {
-    return std::make_unique<CBlockField>(owner, spec.pszLabel, -spec.nWidth, "None");
+std::unique_ptr<CField> MakeBlock(CFieldList& owner, const CParameterInfo& parameter) {
+    return std::make_unique<CBlockField>(owner, parameter.pszLabel, -parameter.nWidth, "None");
 }
 
 CFieldListOperation::CFieldListOperation(int nChipType, BYTE nCode, CInBinaryString& reader,

@@ -6,15 +6,15 @@
 extern const CTextTable kWriteCodes4418;
 extern const CTextTable kReadCodes4418;
 
-inline constexpr CParameterSpec kOldPin = Number("Old PIN", 2);
-inline constexpr CParameterSpec kNewPin = Number("New PIN", 2);
-inline constexpr CParameterSpec kCurrentPin = Number("Current PIN", 2);
-inline constexpr CParameterSpec kMemoryWriteStart = Number("Address at which to Start Writing", 2);
-inline constexpr CParameterSpec kWriteCode = Code("Write Code", kWriteCodes4418);
+inline constexpr CParameterInfo kOldPin = Number("Old PIN", 2);
+inline constexpr CParameterInfo kNewPin = Number("New PIN", 2);
+inline constexpr CParameterInfo kCurrentPin = Number("Current PIN", 2);
+inline constexpr CParameterInfo kMemoryWriteStart = Number("Address at which to Start Writing", 2);
+inline constexpr CParameterInfo kWriteCode = Code("Write Code", kWriteCodes4418);
 // The only data that carries a two-byte length.
-inline constexpr CParameterSpec kMemoryWriteData = Block("Data to Write", 2);
-inline constexpr CParameterSpec kMemoryReadAddress = Number("Address from which to read", 2);
-inline constexpr CParameterSpec kReadCode = Code("Read Code", kReadCodes4418);
+inline constexpr CParameterInfo kMemoryWriteData = Block("Data to Write", 2);
+inline constexpr CParameterInfo kMemoryReadAddress = Number("Address from which to read", 2);
+inline constexpr CParameterInfo kReadCode = Code("Read Code", kReadCodes4418);
 
 // clang-format off
 struct CSmOpChgPsc4418 : CParameters<kOldPin, kNewPin> { using CParameters::CParameters; };

@@ -3,11 +3,11 @@
 // programmable security code.
 #include "objcomm/serialmem/common_parameters.h"
 
-inline constexpr CParameterSpec kVerification1 = Number("Byte 1 of Verification Data");
-inline constexpr CParameterSpec kVerification2 = Number("Byte 2 of Verification Data");
-inline constexpr CParameterSpec kVerification3 = Number("Byte 3 of Verification Data");
-inline constexpr CParameterSpec kCompareStart = Number("Address at which to start comparing");
-inline constexpr CParameterSpec kCompareData = Block("Data to compare");
+inline constexpr CParameterInfo kVerification1 = Number("Byte 1 of Verification Data");
+inline constexpr CParameterInfo kVerification2 = Number("Byte 2 of Verification Data");
+inline constexpr CParameterInfo kVerification3 = Number("Byte 3 of Verification Data");
+inline constexpr CParameterInfo kCompareStart = Number("Address at which to start comparing");
+inline constexpr CParameterInfo kCompareData = Block("Data to compare");
 
 // Presents the three bytes of the security code.
 struct CSmOpVerification4432 : CParameters<kVerification1, kVerification2, kVerification3> {

@@ -5,11 +5,11 @@
 
 extern const CTextTable kAuthenticationControls;
 
-inline constexpr CParameterSpec kControlType =
+inline constexpr CParameterInfo kControlType =
     Code("Authentication Control Type", kAuthenticationControls);
-inline constexpr CParameterSpec kChallenge = Block("Challenge Data");
-inline constexpr CParameterSpec kResponseBits = Number("Number of response bits to accept", 2);
-inline constexpr CParameterSpec kBitAddress = Number("Address", 4);
+inline constexpr CParameterInfo kChallenge = Block("Challenge Data");
+inline constexpr CParameterInfo kResponseBits = Number("Number of response bits to accept", 2);
+inline constexpr CParameterInfo kBitAddress = Number("Address", 4);
 
 struct CSmOpPresentTransportCode4436_4406
     : CParameters<kTransportCode1, kTransportCode2, kTransportCode3> {

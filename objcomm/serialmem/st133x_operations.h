@@ -5,7 +5,7 @@
 
 extern const CTextTable kSt133xCardTypes;
 
-inline constexpr CParameterSpec kCardType = Code("Card Type", kSt133xCardTypes);
+inline constexpr CParameterInfo kCardType = Code("Card Type", kSt133xCardTypes);
 
 // clang-format off
 struct CSmOpResetST133X : CParameters<kCardType> { using CParameters::CParameters; };

@@ -2,7 +2,7 @@
 // SGS-Thomson ST14C02C (chip type 0x87), a byte-addressed EEPROM.
 #include "objcomm/serialmem/common_parameters.h"
 
-inline constexpr CParameterSpec kWriteAddress = Number("Address at which to write");
+inline constexpr CParameterInfo kWriteAddress = Number("Address at which to write");
 
 // clang-format off
 struct CSmOpWriteByteST14C02C : CParameters<kWriteAddress, kByteToWrite> { using CParameters::CParameters; };
