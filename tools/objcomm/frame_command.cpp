@@ -5,9 +5,9 @@
 #include "tools/objcomm/request_options.h"
 
 int RunFrame(const std::vector<std::string>& args, std::ostream& out) {
-    CRequestSpec spec = ParseRequest(args, 0, true);
+    CCommandLineRequest request = ParseRequest(args, 0, true);
     COutBinaryString frame;
-    spec.message->BuildPacket(frame, spec.wTag, spec.strIdentifier, spec.bLongLength);
+    request.message->BuildPacket(frame, request.wTag, request.strIdentifier, request.bLongLength);
     out << ToHex(frame.GetBytes()) << "\n";
     return 0;
 }

@@ -7,15 +7,15 @@
 
 namespace {
 
-bool TakeFramingOption(const std::vector<std::string>& args, size_t& i, CRequestSpec& spec) {
+bool TakeFramingOption(const std::vector<std::string>& args, size_t& i, CCommandLineRequest& request) {
     if (args[i] == "--id") {
-        spec.strIdentifier = OptionValue(args, i);
-        if (spec.strIdentifier.size() > 255)
+        request.strIdentifier = OptionValue(args, i);
+        if (request.strIdentifier.size() > 255)
             throw CUsageError("--id is longer than 255 characters");
     } else if (args[i] == "--long-length") {
-        spec.bLongLength = true;
+        request.bLongLength = true;
     } else if (args[i] == "--tag") {
-        spec.wTag = static_cast<WORD>(ParseNumberArgument("--tag", OptionValue(args, i), 0xFFFF));
+        request.wTag = static_cast<WORD>(ParseNumberArgument("--tag", OptionValue(args, i), 0xFFFF));
     } else {
         return false;
     }
@@ -29,21 +29,21 @@ CString ShortText(const std::string& strOption, const std::string& strValue) {
 
 }  // namespace
 
-CRequestSpec ParseRequest(const std::vector<std::string>& args, size_t first,
+CCommandLineRequest ParseRequest(const std::vector<std::string>& args, size_t first,
                           bool bFramingOptions) {
     if (first >= args.size()) throw CUsageError("name a request: health or register");
     const std::string& kind = args[first];
     if (kind != "health" && kind != "register") {
         throw CUsageError("unknown request '" + kind + "' (health or register)");
     }
-    CRequestSpec spec;
+    CCommandLineRequest request;
     bool bShort = false;
     bool bHaveName = false;
     CString strName, strOld;
     CByteArray modules;
     bool bHaveModules = false;
     for (size_t i = first + 1; i < args.size(); ++i) {
-        if (bFramingOptions && TakeFramingOption(args, i, spec)) continue;
+        if (bFramingOptions && TakeFramingOption(args, i, request)) continue;
         if (kind == "health" && args[i] == "--short") {
             bShort = true;
         } else if (kind == "register" && args[i] == "--name") {
@@ -65,12 +65,12 @@ CRequestSpec ParseRequest(const std::vector<std::string>& args, size_t first,
         }
     }
     if (kind == "health") {
-        spec.message = std::make_unique<CMsgHealthCheck>(!bShort, kHealthCheckContext);
-        return spec;
+        request.message = std::make_unique<CMsgHealthCheck>(!bShort, kHealthCheckContext);
+        return request;
     }
     if (!bHaveName) throw CUsageError("register needs --name NAME");
     if (modules.size() > 255) throw CUsageError("at most 255 module bytes");
     if (!bHaveModules) modules = {0x01};
-    spec.message = std::make_unique<CMsgRegisterDevice>(strName, modules, strOld, kRegisterContext);
-    return spec;
+    request.message = std::make_unique<CMsgRegisterDevice>(strName, modules, strOld, kRegisterContext);
+    return request;
 }

@@ -10,7 +10,7 @@ inline constexpr DWORD kHealthCheckContext = 0;
 inline constexpr DWORD kRegisterContext = 1;
 
 // A request named on the command line ("health ..." or "register ..."), with how to frame it.
-struct CRequestSpec {
+struct CCommandLineRequest {
     std::unique_ptr<CObjCommMessage> message;
     CString strIdentifier = "0123456789ABCDEF";
     bool bLongLength = false;
@@ -19,4 +19,4 @@ struct CRequestSpec {
 
 // Reads args[first..]: the request kind, its options and, when bFramingOptions is set,
 // --id, --long-length and --tag. Throws CUsageError.
-CRequestSpec ParseRequest(const std::vector<std::string>& args, size_t first, bool bFramingOptions);
+CCommandLineRequest ParseRequest(const std::vector<std::string>& args, size_t first, bool bFramingOptions);

@@ -48,7 +48,7 @@ CSendOptions ParseSendOptions(const std::vector<std::string>& args, size_t& i) {
 int RunSend(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     size_t i = 0;
     const CSendOptions options = ParseSendOptions(args, i);
-    CRequestSpec request = ParseRequest(args, i, false);
+    CCommandLineRequest request = ParseRequest(args, i, false);
     const std::string strServer = options.to.ToText();
 
     StartSockets();
