@@ -8,15 +8,17 @@
 
 #include <cstring>
 #include <filesystem>
-#include <optional>
 #include <set>
 
 #include "platform/format.h"
 #include "platform/registry.h"
-#include "tests/registry/child_process.h"
 #include "tests/registry/temp_registry.h"
+#include "tests/support/child_process.h"
 
 namespace {
+
+using station_test::StartFunction;
+using station_test::WaitFunction;
 
 constexpr const char* kStationKey = "SOFTWARE\\Quenvale\\Tarrow";
 
@@ -50,49 +52,41 @@ std::set<std::string> FolderEntries(const std::string& strFolder) {
     return entries;
 }
 
-class RegistryFileTest : public ::testing::Test {
-protected:
-    void SetUp() override { m_registry.emplace(); }
-
-    std::optional<CTempRegistry> m_registry;
-};
-
-// Files the registry must take for somebody else's and leave exactly as they are.
-void WriteText(const std::string& strPath) {
-    WriteFileBytes(strPath, BytesOf("PrinterName=Simulator\nObjectCommunicatorPort=1500\n"));
-}
-
-void WriteSqliteHeaderThenNoise(const std::string& strPath) {
-    CByteArray data = BytesOf(std::string("SQLite format 3\0", 16));
-    for (int i = 0; i < 4096; ++i) data.push_back(static_cast<BYTE>(i * 37 + 11));
-    WriteFileBytes(strPath, data);
-}
-
-void WriteOtherProgramsDatabase(const std::string& strPath) {
-    sqlite3* pDb = nullptr;
-    sqlite3_open(strPath.c_str(), &pDb);
-    sqlite3_exec(pDb, "CREATE TABLE notes(text); INSERT INTO notes VALUES('keep me');", nullptr,
-                 nullptr, nullptr);
-    sqlite3_close(pDb);
-}
-
-void WriteRegistryWithDamagedPages(const std::string& strPath) {
-    ASSERT_EQ(WriteDword("ObjectCommunicatorPort", 1600), ERROR_SUCCESS);
-    CByteArray data = ReadFileBytes(strPath);
-    ASSERT_GT(data.size(), 4096u);
-    for (size_t i = 4096; i < data.size(); ++i) data[i] = static_cast<BYTE>(i * 131 + 7);
-    WriteFileBytes(strPath, data);
-}
+using RegistryFileTest = CTempRegistryTest;
 
 TEST_F(RegistryFileTest, DamagedOrForeignFileReadsAsMissingAndIsNeverWritten) {
+    // Files the registry must take for somebody else's and leave exactly as they are.
     struct Case {
         const char* pszWhat;
         void (*write)(const std::string&);
     } const cases[] = {
-        {"text file", WriteText},
-        {"SQLite header then noise", WriteSqliteHeaderThenNoise},
-        {"another program's database", WriteOtherProgramsDatabase},
-        {"registry with damaged pages", WriteRegistryWithDamagedPages},
+        {"text file",
+         [](const std::string& strPath) {
+             WriteFileBytes(strPath,
+                            BytesOf("PrinterName=Simulator\nObjectCommunicatorPort=1500\n"));
+         }},
+        {"SQLite header then noise",
+         [](const std::string& strPath) {
+             CByteArray data = BytesOf(std::string("SQLite format 3\0", 16));
+             for (int i = 0; i < 4096; ++i) data.push_back(static_cast<BYTE>(i * 37 + 11));
+             WriteFileBytes(strPath, data);
+         }},
+        {"another program's database",
+         [](const std::string& strPath) {
+             sqlite3* pDb = nullptr;
+             sqlite3_open(strPath.c_str(), &pDb);
+             sqlite3_exec(pDb, "CREATE TABLE notes(text); INSERT INTO notes VALUES('keep me');",
+                          nullptr, nullptr, nullptr);
+             sqlite3_close(pDb);
+         }},
+        {"registry with damaged pages",
+         [](const std::string& strPath) {
+             ASSERT_EQ(WriteDword("ObjectCommunicatorPort", 1600), ERROR_SUCCESS);
+             CByteArray data = ReadFileBytes(strPath);
+             ASSERT_GT(data.size(), 4096u);
+             for (size_t i = 4096; i < data.size(); ++i) data[i] = static_cast<BYTE>(i * 131 + 7);
+             WriteFileBytes(strPath, data);
+         }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.pszWhat);
@@ -166,14 +160,13 @@ TEST_F(RegistryFileTest, ReadOnlyFileIsReadButNeverWritten) {
     const CByteArray original = ReadFileBytes(strPath);
     const std::string strNewFile = m_registry->Folder() + "/sub/registry.db";
 
-    const int nFailures = RunInChild(
+    const int nFailures = WaitFunction(StartFunction(
         [&] {
-            int nFailed = 0;
             DWORD dwValue = 0;
-            nFailed |= ReadDword("ObjectCommunicatorPort", dwValue) != ERROR_SUCCESS ? 1 : 0;
+            HKEY hKey = nullptr;
+            int nFailed = ReadDword("ObjectCommunicatorPort", dwValue) != ERROR_SUCCESS ? 1 : 0;
             nFailed |= dwValue != 1600 ? 2 : 0;
             nFailed |= WriteDword("ObjectCommunicatorPort", 1700) != ERROR_ACCESS_DENIED ? 4 : 0;
-            HKEY hKey = nullptr;
             nFailed |= RegOpenKeyExA(HKEY_LOCAL_MACHINE, kStationKey, 0, KEY_WRITE, &hKey) !=
                                ERROR_ACCESS_DENIED
                            ? 8
@@ -182,7 +175,7 @@ TEST_F(RegistryFileTest, ReadOnlyFileIsReadButNeverWritten) {
             nFailed |= WriteDword("ObjectCommunicatorPort", 1700) != ERROR_ACCESS_DENIED ? 16 : 0;
             return nFailed;
         },
-        EChildUser::Unprivileged);
+        true));
 
     EXPECT_EQ(nFailures, 0) << "1 read, 2 value, 4 write, 8 open for writing, 16 new file";
     EXPECT_TRUE(ReadFileBytes(strPath) == original) << "the file changed";
@@ -203,10 +196,10 @@ TEST_F(RegistryFileTest, TwoProcessesWritingAtOnceLoseNothing) {
     };
     // Both start from an existing file, so neither waits on the other's creating it.
     ASSERT_EQ(WriteDword("Start", 0), ERROR_SUCCESS);
-    const pid_t first = StartChild(writer('A'));
-    const pid_t second = StartChild(writer('B'));
-    EXPECT_EQ(WaitChild(first), 0);
-    EXPECT_EQ(WaitChild(second), 0);
+    const pid_t first = StartFunction(writer('A'));
+    const pid_t second = StartFunction(writer('B'));
+    EXPECT_EQ(WaitFunction(first), 0);
+    EXPECT_EQ(WaitFunction(second), 0);
 
     for (const char cPrefix : {'A', 'B'}) {
         for (int i = 0; i < kValuesPerWriter; ++i) {

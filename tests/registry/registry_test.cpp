@@ -4,7 +4,6 @@
 
 #include <cstring>
 #include <filesystem>
-#include <optional>
 
 #include "tests/registry/temp_registry.h"
 
@@ -12,10 +11,8 @@ namespace {
 
 constexpr const char* kStationKey = "SOFTWARE\\Quenvale\\Tarrow";
 
-class RegistryTest : public ::testing::Test {
+class RegistryTest : public CTempRegistryTest {
 protected:
-    void SetUp() override { m_registry.emplace(); }
-
     static HKEY Create(const char* pszSubKey, DWORD* pdwDisposition = nullptr) {
         HKEY hKey = nullptr;
         EXPECT_EQ(
@@ -33,8 +30,6 @@ protected:
     static LONG SetText(HKEY hKey, const char* pszName, const char* pszText) {
         return Set(hKey, pszName, REG_SZ, pszText, static_cast<DWORD>(std::strlen(pszText) + 1));
     }
-
-    std::optional<CTempRegistry> m_registry;
 };
 
 TEST_F(RegistryTest, ReaderNeverCreatesTheFile) {
@@ -77,22 +72,6 @@ TEST_F(RegistryTest, KeysAndNamesMatchInAnyCaseAndKeepTheirFirstSpelling) {
     cchName = sizeof(szName);
     EXPECT_EQ(RegEnumValueA(hKey, 1, szName, &cchName, nullptr, nullptr, nullptr, nullptr),
               ERROR_NO_MORE_ITEMS);
-    RegCloseKey(hKey);
-}
-
-TEST_F(RegistryTest, DwordKeepsAllThirtyTwoBits) {
-    HKEY hKey = Create(kStationKey);
-    for (const DWORD dwValue : {0u, 0x640u, 0x80000000u, 0xFFFFFFFFu}) {
-        ASSERT_EQ(Set(hKey, "Port", REG_DWORD, &dwValue, 4), ERROR_SUCCESS);
-        DWORD dwType = 0;
-        DWORD dwRead = 0;
-        DWORD cbData = sizeof(dwRead);
-        EXPECT_EQ(RegQueryValueExA(hKey, "Port", nullptr, &dwType, reinterpret_cast<BYTE*>(&dwRead),
-                                   &cbData),
-                  ERROR_SUCCESS);
-        EXPECT_EQ(dwType, REG_DWORD);
-        EXPECT_EQ(dwRead, dwValue);
-    }
     RegCloseKey(hKey);
 }
 

@@ -1,4 +1,7 @@
 #pragma once
+#include <gtest/gtest.h>
+
+#include <optional>
 #include <string>
 
 #include "platform/types.h"
@@ -17,6 +20,14 @@ public:
 
 private:
     std::string m_strFolder;
+};
+
+// A test that starts on a fresh registry of its own.
+class CTempRegistryTest : public ::testing::Test {
+protected:
+    void SetUp() override { m_registry.emplace(); }
+
+    std::optional<CTempRegistry> m_registry;
 };
 
 CByteArray ReadFileBytes(const std::string& strPath);

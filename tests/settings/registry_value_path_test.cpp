@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <optional>
 
 #include "app/registry_values.h"
 #include "tests/registry/temp_registry.h"
@@ -37,12 +36,7 @@ TEST(RegistryValuePathTest, SplitsRootSubKeyAndValueName) {
     }
 }
 
-class RegistryValuePathAccessTest : public ::testing::Test {
-protected:
-    void SetUp() override { m_registry.emplace(); }
-
-    std::optional<CTempRegistry> m_registry;
-};
+using RegistryValuePathAccessTest = CTempRegistryTest;
 
 TEST_F(RegistryValuePathAccessTest, UnknownRootFailsEveryOpen) {
     for (const char* pszRoot : {"HKLM", "HKEY_LOCAL_MACHINE_X", "SOFTWARE", ""}) {

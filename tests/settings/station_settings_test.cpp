@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <tuple>
 #include <utility>
 
@@ -14,10 +13,8 @@ namespace {
 
 using NamesAndTypes = std::vector<std::pair<CString, DWORD>>;
 
-class StationSettingsTest : public ::testing::Test {
+class StationSettingsTest : public CTempRegistryTest {
 protected:
-    void SetUp() override { m_registry.emplace(); }
-
     static CString PathOf(const char* pszName) { return g_strStationKeyPath + pszName; }
 
     // What the key holds, in the order the values were first written.
@@ -45,8 +42,6 @@ protected:
         settings.Load();
         return settings;
     }
-
-    std::optional<CTempRegistry> m_registry;
 };
 
 // Every field, in declaration order, so that whole records compare in one line.
@@ -66,8 +61,13 @@ TEST_F(StationSettingsTest, DefaultsApplyOnEmptyRegistry) {
     EXPECT_EQ(Fields(Loaded()), kDefaults);
 }
 
-TEST_F(StationSettingsTest, FirstSaveWritesNineValuesInOrderButNotInstallPath) {
-    Loaded().Save();
+TEST_F(StationSettingsTest, FirstSaveWritesNineValuesInOrderWithoutInstallPathOrLeakedHandles) {
+    CStationSettings settings = Loaded();
+    const CRegistryHandleCounts before = GetRegistryHandleCounts();
+    settings.Save();
+    const CRegistryHandleCounts after = GetRegistryHandleCounts();
+    EXPECT_EQ(after.dwOpened - before.dwOpened, 9u) << "one open per value";
+    EXPECT_EQ(after.dwClosed - before.dwClosed, 9u) << "every open closed";
     const NamesAndTypes expected = {
         {"ObjectCommunicatorIp", REG_SZ},
         {"ObjectCommunicatorPort", REG_DWORD},
@@ -80,18 +80,6 @@ TEST_F(StationSettingsTest, FirstSaveWritesNineValuesInOrderButNotInstallPath) {
         {"SuppressDialogs", REG_DWORD},
     };
     EXPECT_EQ(StoredValues(), expected);
-    EXPECT_EQ(ReadRegistryDword(PathOf("ObjectCommunicatorPort")), 1500u);
-    EXPECT_EQ(ReadRegistryString(PathOf("StationName")), "STA1");
-    EXPECT_EQ(Fields(Loaded()), kDefaults);
-}
-
-TEST_F(StationSettingsTest, SaveOpensAndClosesTheKeyNineTimes) {
-    CStationSettings settings = Loaded();
-    const CRegistryHandleCounts before = GetRegistryHandleCounts();
-    settings.Save();
-    const CRegistryHandleCounts after = GetRegistryHandleCounts();
-    EXPECT_EQ(after.dwOpened - before.dwOpened, 9u);
-    EXPECT_EQ(after.dwClosed - before.dwClosed, 9u);
 }
 
 TEST_F(StationSettingsTest, SaveRegistrationWritesPrinterNameThenRegisterByNameOnly) {
@@ -127,39 +115,30 @@ TEST_F(StationSettingsTest, SavedValuesLoadBackUnchanged) {
                               CString("Reader C 00 02"), CString(), DWORD{7}, DWORD{1}));
 }
 
-TEST_F(StationSettingsTest, PortLoadsAs1500WhenZeroTextOrAbsent) {
-    struct Case {
-        const char* pszWhat;
-        void (*store)();
-        DWORD dwExpected;
-    } const cases[] = {
-        {"absent", [] {}, 1500},
-        {"zero", [] { WriteRegistryDword(PathOf("ObjectCommunicatorPort"), 0); }, 1500},
-        {"text", [] { WriteRegistryString(PathOf("ObjectCommunicatorPort"), "1600", false); },
-         1500},
-        {"1600", [] { WriteRegistryDword(PathOf("ObjectCommunicatorPort"), 1600); }, 1600},
+TEST_F(StationSettingsTest, UnusableStoredValuesLoadAsTheirDefaults) {
+    const std::pair<const char*, void (*)()> cases[] = {
+        {"zero port", [] { WriteRegistryDword(PathOf("ObjectCommunicatorPort"), 0); }},
+        {"port as text",
+         [] { WriteRegistryString(PathOf("ObjectCommunicatorPort"), "1600", false); }},
+        {"flags as text",
+         [] {
+             WriteRegistryString(PathOf("RegisterByName"), "1", false);
+             WriteRegistryString(PathOf("SuppressDialogs"), "1", false);
+         }},
+        {"blank texts",
+         [] {
+             for (const char* pszName :
+                  {"ObjectCommunicatorIp", "PrinterName", "StationName", "ReaderId", "PiccReaderId",
+                   "ExtReaderId", "InstallPath"}) {
+                 WriteRegistryString(PathOf(pszName), " \t\r\n\v\f ", false);
+             }
+         }},
     };
-    for (const Case& c : cases) {
+    for (const auto& [pszWhat, store] : cases) {
         m_registry.emplace();
-        c.store();
-        EXPECT_EQ(Loaded().GetObjectCommunicatorPort(), c.dwExpected) << c.pszWhat;
+        store();
+        EXPECT_EQ(Fields(Loaded()), kDefaults) << pszWhat;
     }
-}
-
-TEST_F(StationSettingsTest, BlankTextsLoadAsTheirDefaults) {
-    for (const char* pszName : {"ObjectCommunicatorIp", "PrinterName", "StationName", "ReaderId",
-                                "PiccReaderId", "ExtReaderId", "InstallPath"}) {
-        ASSERT_TRUE(WriteRegistryString(PathOf(pszName), " \t\r\n\v\f ", false));
-    }
-    EXPECT_EQ(Fields(Loaded()), kDefaults);
-}
-
-TEST_F(StationSettingsTest, DwordsStoredAsTextLoadAsZero) {
-    WriteRegistryString(PathOf("RegisterByName"), "1", false);
-    WriteRegistryString(PathOf("SuppressDialogs"), "1", false);
-    const CStationSettings settings = Loaded();
-    EXPECT_EQ(settings.GetRegisterByName(), 0u);
-    EXPECT_EQ(settings.GetSuppressDialogs(), 0u);
 }
 
 TEST_F(StationSettingsTest, ExpandableTextLoadsUnexpanded) {

@@ -7,7 +7,7 @@
 
 namespace {
 
-TEST(ParseDwordDataTest, ReadsDecimalAndHexUpToThirtyTwoBits) {
+TEST(ParseDwordDataTest, ReadsDecimalAndHexUpToThirtyTwoBitsAndNothingElse) {
     struct Case {
         const char* pszText;
         DWORD dwExpected;
@@ -25,6 +25,11 @@ TEST(ParseDwordDataTest, ReadsDecimalAndHexUpToThirtyTwoBits) {
         DWORD dwValue = 7;
         EXPECT_TRUE(ParseDwordData(c.pszText, dwValue)) << c.pszText;
         EXPECT_EQ(dwValue, c.dwExpected) << c.pszText;
+    }
+    for (const char* pszText :
+         {"-1", "4294967296", "0x100000000", "0x", "", "12a", " 12", "+12", "1.5", "0x-1"}) {
+        DWORD dwValue = 0;
+        EXPECT_FALSE(ParseDwordData(pszText, dwValue)) << pszText;
     }
 }
 

@@ -5,15 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <optional>
 
 #include "app/station_settings.h"
 #include "tests/registry/temp_registry.h"
-#include "tests/stationreg/run_program.h"
+#include "tests/support/child_process.h"
 
 namespace {
 
 using Args = std::vector<std::string>;
+using station_test::CProcessResult;
 
 constexpr const char* kKey = "HKLM\\SOFTWARE\\Quenvale\\Tarrow";
 constexpr const char* kNotFound =
@@ -22,42 +22,33 @@ constexpr const char* kSuccess = "The operation completed successfully.\n";
 constexpr const char* kUsageLine =
     "Usage: stationreg query|add|delete|get KEY ... (stationreg --help for details)\n";
 
-class StationregTest : public ::testing::Test {
+class StationregTest : public CTempRegistryTest {
 protected:
-    void SetUp() override { m_registry.emplace(); }
-
-    static CProgramResult Run(const Args& args, EChildUser user = EChildUser::Same) {
-        return RunProgram(STATIONREG_PATH, args, user);
+    static CProcessResult Run(Args args, bool bAsNobody = false) {
+        args.insert(args.begin(), STATIONREG_PATH);
+        return station_test::RunProcess(args, {.bStdinFromNull = true, .bAsNobody = bAsNobody});
+    }
+    static CProcessResult RunOnTerminal(Args args, const std::string& strInput) {
+        args.insert(args.begin(), STATIONREG_PATH);
+        return station_test::RunOnTerminal(args, strInput);
     }
     static void Add(const char* pszName, const char* pszType, const char* pszData) {
-        const CProgramResult result =
+        const CProcessResult result =
             Run({"add", kKey, "/v", pszName, "/t", pszType, "/d", pszData, "/f"});
-        ASSERT_EQ(result.nExit, 0) << result.strErr;
+        ASSERT_EQ(result.nStatus, 0) << result.strErr;
         ASSERT_EQ(result.strOut, kSuccess);
     }
     static std::string Get(const char* pszName) {
-        const CProgramResult result = Run({"get", kKey, pszName});
-        return result.nExit == 0 ? result.strOut : "exit " + std::to_string(result.nExit);
+        const CProcessResult result = Run({"get", kKey, pszName});
+        return result.nStatus == 0 ? result.strOut : "exit " + std::to_string(result.nStatus);
     }
-
-    std::optional<CTempRegistry> m_registry;
 };
 
-TEST_F(StationregTest, AddedPortReachesTheSettingsAndShowsInQuery) {
-    const CProgramResult added =
-        Run({"add", "HKLM\\SOFTWARE\\Quenvale\\Tarrow", "/v", "ObjectCommunicatorPort", "/t",
-             "REG_DWORD", "/d", "1600", "/f"});
-    EXPECT_EQ(added.nExit, 0);
-    EXPECT_EQ(added.strOut, kSuccess);
+TEST_F(StationregTest, AddedPortReachesTheSettings) {
+    Add("ObjectCommunicatorPort", "REG_DWORD", "1600");
     CStationSettings settings;
     settings.Load();
     EXPECT_EQ(settings.GetObjectCommunicatorPort(), 1600u);
-
-    const CProgramResult queried = Run({"query", kKey});
-    EXPECT_EQ(queried.nExit, 0);
-    EXPECT_EQ(queried.strOut,
-              "\nHKEY_LOCAL_MACHINE\\SOFTWARE\\Quenvale\\Tarrow\n"
-              "    ObjectCommunicatorPort    REG_DWORD    0x640\n\n");
 }
 
 TEST_F(StationregTest, QueryListsEveryValueInCreationOrder) {
@@ -66,9 +57,10 @@ TEST_F(StationregTest, QueryListsEveryValueInCreationOrder) {
     Add("InstallPath", "REG_EXPAND_SZ", "%ProgramFiles%\\Tarrow");
     Add("", "REG_SZ", "");
     Add("printername", "REG_SZ", "Printer 2");
+    Add("Port", "REG_DWORD", "1600");
 
-    const CProgramResult all = Run({"query", "hkey_local_machine\\software\\Quenvale\\Tarrow"});
-    EXPECT_EQ(all.nExit, 0);
+    const CProcessResult all = Run({"query", "hkey_local_machine\\software\\Quenvale\\Tarrow"});
+    EXPECT_EQ(all.nStatus, 0);
     EXPECT_EQ(all.strErr, "");
     EXPECT_EQ(all.strOut,
               "\nHKEY_LOCAL_MACHINE\\software\\Quenvale\\Tarrow\n"
@@ -76,15 +68,16 @@ TEST_F(StationregTest, QueryListsEveryValueInCreationOrder) {
               "    PrinterName    REG_SZ    Printer 2\n"
               "    InstallPath    REG_EXPAND_SZ    %ProgramFiles%\\Tarrow\n"
               "    (Default)    REG_SZ    \n"
+              "    Port    REG_DWORD    0x640\n"
               "\n");
 
-    const CProgramResult one = Run({"query", kKey, "/v", "InstallPath"});
+    const CProcessResult one = Run({"query", kKey, "/v", "InstallPath"});
     EXPECT_EQ(one.strOut,
               "\nHKEY_LOCAL_MACHINE\\SOFTWARE\\Quenvale\\Tarrow\n"
               "    InstallPath    REG_EXPAND_SZ    %ProgramFiles%\\Tarrow\n\n");
 
-    const CProgramResult parent = Run({"query", "HKLM\\SOFTWARE"});
-    EXPECT_EQ(parent.nExit, 0);
+    const CProcessResult parent = Run({"query", "HKLM\\SOFTWARE"});
+    EXPECT_EQ(parent.nStatus, 0);
     EXPECT_EQ(parent.strOut, "\nHKEY_LOCAL_MACHINE\\SOFTWARE\n\n");
 }
 
@@ -109,12 +102,12 @@ TEST_F(StationregTest, AcceptsEverySpellingOfFlagsAndRoots) {
     };
     DWORD dwExpected = 0;
     for (const Args& args : spellings) {
-        const CProgramResult result = Run(args);
-        EXPECT_EQ(result.nExit, 0) << args[1] << result.strErr;
+        const CProcessResult result = Run(args);
+        EXPECT_EQ(result.nStatus, 0) << args[1] << result.strErr;
         EXPECT_EQ(Get("Port"), std::to_string(++dwExpected) + "\n") << args[1];
     }
     for (const char* pszRoot : {"HKCU", "HKCR", "HKU", "HKCC", "HKEY_CURRENT_CONFIG"}) {
-        EXPECT_EQ(Run({"add", std::string(pszRoot) + "\\Test", "/v", "A", "/d", "x", "/f"}).nExit,
+        EXPECT_EQ(Run({"add", std::string(pszRoot) + "\\Test", "/v", "A", "/d", "x", "/f"}).nStatus,
                   0)
             << pszRoot;
     }
@@ -123,118 +116,89 @@ TEST_F(StationregTest, AcceptsEverySpellingOfFlagsAndRoots) {
 TEST_F(StationregTest, HelpPrintsTheUsage) {
     for (const Args& args :
          {Args{"--help"}, Args{"/?"}, Args{"query", "-?"}, Args{"get", kKey, "--help"}}) {
-        const CProgramResult result = Run(args);
-        EXPECT_EQ(result.nExit, 0) << args[0];
+        const CProcessResult result = Run(args);
+        EXPECT_EQ(result.nStatus, 0) << args[0];
         EXPECT_EQ(result.strOut.rfind("Usage: stationreg query KEY [/v NAME]\n", 0), 0u) << args[0];
         EXPECT_NE(result.strOut.find(m_registry->DatabasePath()), std::string::npos);
     }
 }
 
-TEST_F(StationregTest, WrongSyntaxIsRefusedWithTheUsageLine) {
-    const Args cases[] = {
-        {},
-        {"query"},
-        {"frobnicate", kKey},
-        {"add", kKey, "/v", "A"},
-        {"add", kKey, "/d", "1"},
-        {"add", kKey, "/v", "A", "/d", "1", "/t", "REG_BINARY"},
-        {"add", kKey, "/v", "A", "/v", "B", "/d", "1"},
-        {"add", kKey, "/v", "A", "/d"},
-        {"add", kKey, "/v", "A", "/d", "1", "/x"},
-        {"add", kKey, "/v", "A", "/d", "1", "extra"},
-        {"add", kKey, "/v", "A", "/d", "1", "//f"},
-        {"query", kKey, "/f"},
-        {"query", kKey, "/d", "1"},
-        {"delete", kKey},
-        {"delete", kKey, "/v", "A", "/t", "REG_SZ"},
-        {"get", kKey},
-        {"get", kKey, "A", "B"},
-    };
-    for (const Args& args : cases) {
-        const CProgramResult result = Run(args);
-        const std::string strWhat = args.empty() ? "(none)" : args[0] + " ... " + args.back();
-        EXPECT_EQ(result.nExit, 1) << strWhat;
-        EXPECT_EQ(result.strOut, "") << strWhat;
-        EXPECT_EQ(result.strErr, std::string("ERROR: Invalid syntax.\n") + kUsageLine) << strWhat;
-    }
-    EXPECT_FALSE(std::filesystem::exists(m_registry->DatabasePath()));
-}
-
-TEST_F(StationregTest, UnknownRootOrEmptyKeyNameIsRefused) {
-    for (const char* pszKey : {"HKXX\\SOFTWARE", "SOFTWARE\\Quenvale", "HKLM\\\\SOFTWARE", "",
-                               "HKLM\\SOFTWARE\\\\", "\\HKLM\\SOFTWARE"}) {
-        const CProgramResult result = Run({"query", pszKey});
-        EXPECT_EQ(result.nExit, 1) << pszKey;
-        EXPECT_EQ(result.strErr, std::string("ERROR: Invalid key name.\n") + kUsageLine) << pszKey;
-    }
-}
-
-TEST_F(StationregTest, MissingKeyOrValueIsReportedForEveryOperation) {
+// Every refusal prints one error line, nothing on standard output, and changes nothing.
+TEST_F(StationregTest, RefusalsReportTheirReasonAndChangeNothing) {
+    EXPECT_EQ(Run({}).nStatus, 1);
+    EXPECT_FALSE(std::filesystem::exists(m_registry->DatabasePath())) << "syntax errors create it";
     Add("PrinterName", "REG_SZ", "Printer 1");
-    const Args cases[] = {
-        {"query", "HKLM\\SOFTWARE\\Quenvale\\Other"},
-        {"query", kKey, "/v", "StationName"},
-        {"get", kKey, "StationName"},
-        {"get", "HKCU\\SOFTWARE", "PrinterName"},
-        {"delete", kKey, "/v", "StationName", "/f"},
-        {"delete", "HKLM\\SOFTWARE\\Other", "/v", "PrinterName", "/f"},
-    };
-    for (const Args& args : cases) {
-        const CProgramResult result = Run(args);
-        EXPECT_EQ(result.nExit, 1) << args[0] << " " << args[1];
-        EXPECT_EQ(result.strOut, "") << args[0] << " " << args[1];
-        EXPECT_EQ(result.strErr, kNotFound) << args[0] << " " << args[1];
-    }
-}
-
-TEST_F(StationregTest, DwordDataOutsideThirtyTwoBitsIsRefused) {
     Add("Port", "REG_DWORD", "1500");
-    for (const char* pszData :
-         {"-1", "4294967296", "0x100000000", "0x", "", "12a", " 12", "+12", "1.5", "0x-1"}) {
-        const CProgramResult result =
-            Run({"add", kKey, "/v", "Port", "/t", "REG_DWORD", "/d", pszData, "/f"});
-        EXPECT_EQ(result.nExit, 1) << pszData;
-        EXPECT_EQ(result.strErr, "ERROR: Invalid REG_DWORD data \"" + std::string(pszData) +
-                                     "\": give a number from 0 to 4294967295, in decimal or with "
-                                     "0x in hex.\n")
-            << pszData;
+    const CProcessResult before = Run({"query", kKey});
+
+    const std::string strSyntax = std::string("ERROR: Invalid syntax.\n") + kUsageLine;
+    const std::string strKeyName = std::string("ERROR: Invalid key name.\n") + kUsageLine;
+    const std::string strNoTerminal = "ERROR: There is no terminal to confirm on; add /f to ";
+    const std::pair<Args, std::string> cases[] = {
+        {{}, strSyntax},
+        {{"query"}, strSyntax},
+        {{"frobnicate", kKey}, strSyntax},
+        {{"add", kKey, "/v", "A"}, strSyntax},
+        {{"add", kKey, "/d", "1"}, strSyntax},
+        {{"add", kKey, "/v", "A", "/d", "1", "/t", "REG_BINARY"}, strSyntax},
+        {{"add", kKey, "/v", "A", "/v", "B", "/d", "1"}, strSyntax},
+        {{"add", kKey, "/v", "A", "/d"}, strSyntax},
+        {{"add", kKey, "/v", "A", "/d", "1", "/x"}, strSyntax},
+        {{"add", kKey, "/v", "A", "/d", "1", "extra"}, strSyntax},
+        {{"add", kKey, "/v", "A", "/d", "1", "//f"}, strSyntax},
+        {{"query", kKey, "/f"}, strSyntax},
+        {{"query", kKey, "/d", "1"}, strSyntax},
+        {{"delete", kKey}, strSyntax},
+        {{"delete", kKey, "/v", "A", "/t", "REG_SZ"}, strSyntax},
+        {{"get", kKey}, strSyntax},
+        {{"get", kKey, "A", "B"}, strSyntax},
+        {{"query", "HKXX\\SOFTWARE"}, strKeyName},
+        {{"query", "SOFTWARE\\Quenvale"}, strKeyName},
+        {{"query", "HKLM\\\\SOFTWARE"}, strKeyName},
+        {{"query", ""}, strKeyName},
+        {{"query", "HKLM\\SOFTWARE\\\\"}, strKeyName},
+        {{"query", "\\HKLM\\SOFTWARE"}, strKeyName},
+        {{"query", "HKLM\\SOFTWARE\\Quenvale\\Other"}, kNotFound},
+        {{"query", kKey, "/v", "StationName"}, kNotFound},
+        {{"get", kKey, "StationName"}, kNotFound},
+        {{"get", "HKCU\\SOFTWARE", "PrinterName"}, kNotFound},
+        {{"delete", kKey, "/v", "StationName", "/f"}, kNotFound},
+        {{"delete", "HKLM\\SOFTWARE\\Other", "/v", "PrinterName", "/f"}, kNotFound},
+        {{"add", kKey, "/v", "PrinterName", "/d", "Printer 2"}, strNoTerminal + "overwrite it.\n"},
+        {{"delete", kKey, "/v", "PrinterName"}, strNoTerminal + "delete it.\n"},
+        {{"add", kKey, "/v", "Port", "/t", "REG_DWORD", "/d", "-1", "/f"},
+         "ERROR: Invalid REG_DWORD data \"-1\": give a number from 0 to 4294967295, in decimal or "
+         "with 0x in hex.\n"},
+    };
+    for (const auto& [args, strError] : cases) {
+        std::string strWhat;
+        for (const std::string& strArg : args) strWhat += "'" + strArg + "' ";
+        const CProcessResult result = Run(args);
+        EXPECT_EQ(result.nStatus, 1) << strWhat;
+        EXPECT_EQ(result.strOut, "") << strWhat;
+        EXPECT_EQ(result.strErr, strError) << strWhat;
     }
-    EXPECT_EQ(Get("Port"), "1500\n");
-}
-
-TEST_F(StationregTest, WithoutTerminalExistingValuesAreNeitherReplacedNorDeleted) {
-    Add("PrinterName", "REG_SZ", "Printer 1");
-    const CProgramResult replaced = Run({"add", kKey, "/v", "PrinterName", "/d", "Printer 2"});
-    EXPECT_EQ(replaced.nExit, 1);
-    EXPECT_EQ(replaced.strErr,
-              "ERROR: There is no terminal to confirm on; add /f to overwrite it.\n");
-    const CProgramResult deleted = Run({"delete", kKey, "/v", "PrinterName"});
-    EXPECT_EQ(deleted.nExit, 1);
-    EXPECT_EQ(deleted.strErr, "ERROR: There is no terminal to confirm on; add /f to delete it.\n");
-    EXPECT_EQ(Get("PrinterName"), "Printer 1\n");
-
+    EXPECT_EQ(Run({"query", kKey}).strOut, before.strOut);
     // A new value needs no confirmation.
-    EXPECT_EQ(Run({"add", kKey, "/v", "StationName", "/d", "STA2"}).nExit, 0);
+    EXPECT_EQ(Run({"add", kKey, "/v", "StationName", "/d", "STA2"}).nStatus, 0);
 }
 
 TEST_F(StationregTest, OnATerminalTheAnswerDecides) {
     Add("PrinterName", "REG_SZ", "Printer 1");
-    const CProgramResult refused = RunOnTerminal(
-        STATIONREG_PATH, {"add", kKey, "/v", "PrinterName", "/d", "Printer 2"}, "maybe\nno\n");
-    EXPECT_EQ(refused.nExit, 1);
+    const CProcessResult refused =
+        RunOnTerminal({"add", kKey, "/v", "PrinterName", "/d", "Printer 2"}, "maybe\nno\n");
+    EXPECT_EQ(refused.nStatus, 1);
     EXPECT_NE(refused.strOut.find("Value PrinterName exists, overwrite (Yes/No)? "),
               std::string::npos);
     EXPECT_NE(refused.strOut.find("The operation was canceled by the user."), std::string::npos);
     EXPECT_EQ(Get("PrinterName"), "Printer 1\n");
 
-    const CProgramResult accepted = RunOnTerminal(
-        STATIONREG_PATH, {"add", kKey, "/v", "PrinterName", "/d", "Printer 2"}, "Y\n");
-    EXPECT_EQ(accepted.nExit, 0);
+    EXPECT_EQ(RunOnTerminal({"add", kKey, "/v", "PrinterName", "/d", "Printer 2"}, "Y\n").nStatus,
+              0);
     EXPECT_EQ(Get("PrinterName"), "Printer 2\n");
 
-    const CProgramResult deleted =
-        RunOnTerminal(STATIONREG_PATH, {"delete", kKey, "/v", "PrinterName"}, "yes\n");
-    EXPECT_EQ(deleted.nExit, 0);
+    const CProcessResult deleted = RunOnTerminal({"delete", kKey, "/v", "PrinterName"}, "yes\n");
+    EXPECT_EQ(deleted.nStatus, 0);
     EXPECT_NE(deleted.strOut.find("Permanently delete the registry value PrinterName (Yes/No)? "),
               std::string::npos);
     EXPECT_EQ(Get("PrinterName"), "exit 1");
@@ -243,8 +207,8 @@ TEST_F(StationregTest, OnATerminalTheAnswerDecides) {
 TEST_F(StationregTest, DamagedRegistryIsReportedAndLeftAlone) {
     const CByteArray damaged = BytesOf("not a registry at all");
     WriteFileBytes(m_registry->DatabasePath(), damaged);
-    const CProgramResult added = Run({"add", kKey, "/v", "PrinterName", "/d", "X", "/f"});
-    EXPECT_EQ(added.nExit, 1);
+    const CProcessResult added = Run({"add", kKey, "/v", "PrinterName", "/d", "X", "/f"});
+    EXPECT_EQ(added.nStatus, 1);
     EXPECT_EQ(added.strErr,
               "ERROR: The registry database is damaged or belongs to another program; it was left "
               "unchanged.\n");
@@ -258,11 +222,11 @@ TEST_F(StationregTest, ReadOnlyRegistryIsReadButNotChanged) {
     ASSERT_EQ(chmod(m_registry->DatabasePath().c_str(), bRoot ? 0644 : 0444), 0);
     ASSERT_EQ(chmod(m_registry->Folder().c_str(), bRoot ? 0755 : 0555), 0);
 
-    EXPECT_EQ(Run({"get", kKey, "PrinterName"}, EChildUser::Unprivileged).strOut, "Printer 1\n");
+    EXPECT_EQ(Run({"get", kKey, "PrinterName"}, true).strOut, "Printer 1\n");
     for (const Args& args : {Args{"add", kKey, "/v", "PrinterName", "/d", "X", "/f"},
                              Args{"delete", kKey, "/v", "PrinterName", "/f"}}) {
-        const CProgramResult result = Run(args, EChildUser::Unprivileged);
-        EXPECT_EQ(result.nExit, 1) << args[0];
+        const CProcessResult result = Run(args, true);
+        EXPECT_EQ(result.nStatus, 1) << args[0];
         EXPECT_EQ(result.strErr, "ERROR: Access is denied.\n") << args[0];
     }
     EXPECT_EQ(Get("PrinterName"), "Printer 1\n");

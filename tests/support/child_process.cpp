@@ -1,18 +1,17 @@
 #include "tests/support/child_process.h"
 
 #include <fcntl.h>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <poll.h>
+#include <pty.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-
-extern char** environ;
 
 namespace station_test {
 
@@ -23,36 +22,50 @@ void ClosePipe(int& fd) {
     fd = -1;
 }
 
-}  // namespace
+void BecomeNobody(bool bAsNobody) {
+    constexpr uid_t kNobody = 65534;
+    if (!bAsNobody || geteuid() != 0) return;
+    if (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0) _exit(125);
+}
 
-CChildProcess::CChildProcess(const std::vector<std::string>& argv, bool bCaptureErrors) {
-    int out[2] = {-1, -1};
-    int err[2] = {-1, -1};
-    if (pipe2(out, O_CLOEXEC) != 0 || (bCaptureErrors && pipe2(err, O_CLOEXEC) != 0)) {
-        ADD_FAILURE() << "pipe failed";
-        return;
-    }
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, out[0]);
-    if (bCaptureErrors) {
-        posix_spawn_file_actions_adddup2(&actions, err[1], STDERR_FILENO);
-        posix_spawn_file_actions_addclose(&actions, err[0]);
-    }
+// The argument vector execv takes, built before fork so the child need not allocate.
+std::vector<char*> ArgumentsOf(const std::vector<std::string>& argv) {
     std::vector<char*> args;
     for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
     args.push_back(nullptr);
-    const int nError = posix_spawn(&m_pid, args[0], &actions, nullptr, args.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
+    return args;
+}
+
+// In the child: runs the program in place of the test; 127 when it cannot.
+[[noreturn]] void Execute(const std::vector<char*>& args, bool bAsNobody) {
+    BecomeNobody(bAsNobody);
+    execv(args[0], args.data());
+    _exit(127);
+}
+
+}  // namespace
+
+CChildProcess::CChildProcess(const std::vector<std::string>& argv, const CChildOptions& options) {
+    int out[2] = {-1, -1};
+    int err[2] = {-1, -1};
+    if (pipe2(out, O_CLOEXEC) != 0 || (options.bCaptureErrors && pipe2(err, O_CLOEXEC) != 0)) {
+        ADD_FAILURE() << "pipe failed";
+        return;
+    }
+    if (access(argv[0].c_str(), X_OK) != 0) ADD_FAILURE() << "cannot start " << argv[0];
+    const std::vector<char*> args = ArgumentsOf(argv);
+    m_pid = fork();
+    if (m_pid == 0) {
+        if (options.bStdinFromNull) dup2(open("/dev/null", O_RDONLY | O_CLOEXEC), STDIN_FILENO);
+        dup2(out[1], STDOUT_FILENO);
+        if (options.bCaptureErrors) dup2(err[1], STDERR_FILENO);
+        Execute(args, options.bAsNobody);
+    }
+    if (m_pid < 0) ADD_FAILURE() << "cannot fork: " << std::strerror(errno);
     ClosePipe(out[1]);
     ClosePipe(err[1]);
     m_fdOut = out[0];
     m_fdErr = err[0];
-    if (nError != 0) {
-        ADD_FAILURE() << "cannot start " << argv[0] << ": " << std::strerror(nError);
-        m_pid = -1;
-    }
 }
 
 CChildProcess::~CChildProcess() {
@@ -129,10 +142,50 @@ int CChildProcess::Wait(std::chrono::milliseconds timeout) {
     return WEXITSTATUS(nStatus);
 }
 
-CProcessResult RunProcess(const std::vector<std::string>& argv) {
-    CChildProcess process(argv, true);
+CProcessResult RunProcess(const std::vector<std::string>& argv, CChildOptions options) {
+    options.bCaptureErrors = true;
+    CChildProcess process(argv, options);
     const int nStatus = process.Wait();
     return {nStatus, process.GetOutput(), process.GetErrors()};
+}
+
+CProcessResult RunOnTerminal(const std::vector<std::string>& argv, const std::string& strInput) {
+    const std::vector<char*> args = ArgumentsOf(argv);
+    int nTerminal = -1;
+    const pid_t pid = forkpty(&nTerminal, nullptr, nullptr, nullptr);
+    if (pid == 0) Execute(args, false);
+    if (pid < 0) return {-1, "", ""};
+    // The line discipline keeps the typed lines until the program reads them. Should the
+    // write fail, the program meets end of input, which the test then sees as a refusal.
+    const ssize_t nWritten = write(nTerminal, strInput.data(), strInput.size());
+    (void)nWritten;
+    CProcessResult result{-1, "", ""};
+    // Reading fails, rather than ends, once the program is gone and the terminal hangs up.
+    char buffer[4096];
+    for (ssize_t nRead; (nRead = read(nTerminal, buffer, sizeof buffer)) != 0;) {
+        if (nRead > 0)
+            result.strOut.append(buffer, static_cast<size_t>(nRead));
+        else if (errno != EINTR)
+            break;
+    }
+    close(nTerminal);
+    result.nStatus = WaitFunction(pid);
+    return result;
+}
+
+pid_t StartFunction(const std::function<int()>& body, bool bAsNobody) {
+    const pid_t pid = fork();
+    if (pid == 0) {
+        BecomeNobody(bAsNobody);
+        _exit(body());
+    }
+    return pid;
+}
+
+int WaitFunction(pid_t pid) {
+    int nStatus = 0;
+    if (pid < 0 || waitpid(pid, &nStatus, 0) != pid) return -1;
+    return WIFEXITED(nStatus) ? WEXITSTATUS(nStatus) : 128 + WTERMSIG(nStatus);
 }
 
 }  // namespace station_test

@@ -1,19 +1,30 @@
 #pragma once
-// Runs a built program as a child process, with its output on pipes, for tests that drive
-// the command-line tools end to end.
+// Runs a built program, or a function, as a child process, for tests that drive the
+// command-line tools end to end or need a second process or user.
 #include <sys/types.h>
 
 #include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace station_test {
 
+struct CChildOptions {
+    // Standard error on a pipe too, else where the test's own goes.
+    bool bCaptureErrors = false;
+    // Standard input from /dev/null, so the program sees no terminal.
+    bool bStdinFromNull = false;
+    // As the user "nobody" when the tests run as root, whom file permissions do not stop.
+    bool bAsNobody = false;
+};
+
 class CChildProcess {
 public:
-    // Starts argv[0] with standard output piped; standard error too with bCaptureErrors,
-    // else it goes where the test's own goes.
-    CChildProcess(const std::vector<std::string>& argv, bool bCaptureErrors);
+    // Starts argv[0] with standard output piped.
+    CChildProcess(const std::vector<std::string>& argv, const CChildOptions& options);
+    CChildProcess(const std::vector<std::string>& argv, bool bCaptureErrors)
+        : CChildProcess(argv, CChildOptions{.bCaptureErrors = bCaptureErrors}) {}
     CChildProcess(const CChildProcess&) = delete;
     CChildProcess& operator=(const CChildProcess&) = delete;
     // Kills the process if it still runs.
@@ -49,6 +60,16 @@ struct CProcessResult {
 };
 
 // Runs a program to its end, both outputs captured.
-CProcessResult RunProcess(const std::vector<std::string>& argv);
+CProcessResult RunProcess(const std::vector<std::string>& argv, CChildOptions options = {});
+
+// Runs a program on a fresh pseudo-terminal that has strInput typed into it; strOut holds
+// both streams together with the terminal's echo of the input.
+CProcessResult RunOnTerminal(const std::vector<std::string>& argv, const std::string& strInput);
+
+// Forks a child that runs body and leaves with its result through _exit, so nothing of the
+// test framework runs twice.
+pid_t StartFunction(const std::function<int()>& body, bool bAsNobody = false);
+// The child's exit status, or 128 + the signal that ended it.
+int WaitFunction(pid_t pid);
 
 }  // namespace station_test
