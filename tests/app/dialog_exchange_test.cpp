@@ -1,12 +1,15 @@
-// Opening the dialog, the selection rules of the lists, the checks that guard every
-// request, and the ways to close the dialog without writing.
+// Starting the program, opening the dialog, the selection rules of the lists, the checks
+// that guard every request, what Save writes, and the ways to close the dialog without writing.
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
 #include <QTest>
+#include <algorithm>
 
 #include "app/host_name.h"
+#include "app/station_config_app.h"
 #include "app/station_strings.h"
 #include "tests/app/dialog_fixture.h"
 
@@ -81,14 +84,6 @@ TEST_F(DialogTest, LongReaderNameCanBeScrolledIntoView) {
     }
 }
 
-TEST_F(DialogTest, SaveWithABrokenRuleShowsItsMessageAndWritesNothing) {
-    OpenDialog();
-    Click("saveButton");
-    EXPECT_EQ(Messages(), CStringArray{kMsgNoProgrammingStation});
-    EXPECT_TRUE(m_pDialog->isVisible());
-    EXPECT_TRUE(RegistryUntouched());
-}
-
 struct PortCase {
     const char* pszShown;  // null: as loaded from the stored port
     DWORD dwStored;
@@ -119,12 +114,16 @@ INSTANTIATE_TEST_SUITE_P(
                     PortCase{"15x0", 1500, "Please enter an unsigned integer."},
                     PortCase{"4294967296", 1500, "Please enter an unsigned integer."}));
 
-TEST_F(DialogTest, EnterValidatesThenClosesWithoutWriting) {
+TEST_F(DialogTest, SaveAndEnterValidateThenEnterClosesWithoutWriting) {
     OpenDialog();
+    Click("saveButton");
+    EXPECT_EQ(Messages(), CStringArray{kMsgNoProgrammingStation});
+    ASSERT_TRUE(m_pDialog->isVisible());
+
     Choose("contactList", "Reader A");
     Choose("piccList", "Reader A");
     QTest::keyClick(&Control<QListWidget>("piccList"), Qt::Key_Return);
-    EXPECT_EQ(Messages(), CStringArray{kMsgSameStationReader});
+    EXPECT_EQ(Messages(), (CStringArray{kMsgNoProgrammingStation, kMsgSameStationReader}));
     ASSERT_TRUE(m_pDialog->isVisible());
 
     Choose("piccList", "Reader B");
@@ -160,6 +159,74 @@ TEST_P(Dismissal, ClosesWithoutWritingEvenWhenTheRulesFail) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, Dismissal, testing::Values("Escape", "Cancel", "AltC", "CloseBox"));
+
+// --- what Save writes ---
+
+void TypeAddress(QWidget& dialog, const char* const (&arrFields)[4]) {
+    for (int i = 0; i < 4; ++i) {
+        auto& field = FindControl<QLineEdit>(dialog, ("octet" + std::to_string(i + 1)).c_str());
+        field.clear();
+        QTest::keyClicks(&field, arrFields[i]);
+    }
+}
+
+TEST_F(DialogTest, SaveStoresTheChoicesWithNoneAsEmptyAndCloses) {
+    OpenDialog();
+    TypeAddress(*m_pDialog, {"192", "", "0", "10"});
+    Choose("contactList", "none");
+    Choose("piccList", "Reader B");
+    Click("saveButton");
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_FALSE(m_pDialog->isVisible());
+    EXPECT_EQ(m_pDialog->result(), QDialog::Accepted);
+    EXPECT_EQ(StoredText("ObjectCommunicatorIp"), "192.0.0.10") << "a blank field is 0";
+    EXPECT_EQ(StoredDword("ObjectCommunicatorPort"), 1500u);
+    EXPECT_EQ(StoredText("ReaderId"), "");
+    EXPECT_EQ(StoredText("PiccReaderId"), "Reader B");
+    EXPECT_EQ(StoredText("ExtReaderId"), "");
+    // The defaults of the values the dialog does not edit are written too.
+    EXPECT_EQ(StoredText("PrinterName"), "Simulator");
+    EXPECT_EQ(StoredText("StationName"), "STA1");
+}
+
+TEST_F(DialogTest, SaveKeepsTheUneditedValuesStoredSinceTheDialogOpened) {
+    StoreText("PrinterName", "OLDNAME");
+    StoreText("StationName", "STA1");
+    OpenDialog();
+    StoreText("PrinterName", "NEWNAME");
+    StoreText("StationName", "STA9");
+    StoreDword("RegisterByName", 1);
+    StoreDword("SuppressDialogs", 7);
+    Choose("contactList", "Reader A");
+    Click("saveButton");
+    EXPECT_EQ(StoredText("PrinterName"), "NEWNAME");
+    EXPECT_EQ(StoredText("StationName"), "STA9");
+    EXPECT_EQ(StoredDword("RegisterByName"), 1u);
+    EXPECT_EQ(StoredDword("SuppressDialogs"), 7u);
+    EXPECT_EQ(StoredText("ReaderId"), "Reader A");
+}
+
+TEST_F(DialogTest, SaveStoresAListWithoutSelectionAsEmpty) {
+    StoreText("ReaderId", "Detached Reader");
+    StoreText("PiccReaderId", "Reader B");
+    OpenDialog();
+    ASSERT_EQ(Selected("contactList"), "");
+    Click("saveButton");
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(StoredText("ReaderId"), "");
+    EXPECT_EQ(StoredText("PiccReaderId"), "Reader B");
+}
+
+TEST_F(DialogTest, FailedSocketStartUpShowsOneMessageAndTouchesNothing) {
+    CStationConfigApp app([]() -> BOOL { return FALSE; });
+    EXPECT_FALSE(app.InitInstance());
+    EXPECT_EQ(Messages(), CStringArray{kMsgSocketsInitFailed});
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    EXPECT_TRUE(std::none_of(windows.begin(), windows.end(), [](QWidget* pWindow) {
+        return qobject_cast<CStationConfigDlg*>(pWindow) != nullptr;
+    }));
+    EXPECT_TRUE(RegistryUntouched());
+}
 
 }  // namespace
 }  // namespace station_test

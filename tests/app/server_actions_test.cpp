@@ -119,17 +119,6 @@ TEST_F(ServerActionTest, RegisterStoresTheHostNameAndRelabelsWithoutAMessage) {
 
 class EitherButton : public DialogTest, public testing::WithParamInterface<const char*> {};
 
-TEST_P(EitherButton, NoServerListeningCannotConnect) {
-    UINT nPort = 0;
-    const SOCKET hBound = BindLowLoopbackPort(nPort);
-    StoreDword("ObjectCommunicatorPort", nPort);
-    OpenDialog();
-    Choose("contactList", "Reader A");
-    Click(GetParam());
-    closesocket(hBound);
-    EXPECT_EQ(Messages(), CStringArray{kMsgUnableToConnect});
-}
-
 TEST_P(EitherButton, BrokenRuleOpensNoConnection) {
     UINT nPort = 0;
     const SOCKET hListener = BindLowLoopbackPort(nPort);

@@ -20,46 +20,36 @@ CStringArray NamesTaking(size_t nChars) {
     return arrNames;
 }
 
-TEST(ListSmartCardReaders, GivesTheNamesInTheServicesOrderAndReleasesTheContext) {
-    CFakeSmartCardService service({"Virtual PCD 00 01", "Virtual PCD 00 00"});
-    CStringArray arrReaders{"left over"};
-    EXPECT_EQ(ListSmartCardReaders(arrReaders, service), 0);
-    EXPECT_EQ(arrReaders, (CStringArray{"Virtual PCD 00 01", "Virtual PCD 00 00"}));
-    EXPECT_EQ(service.m_nOpenContexts, 0);
-}
-
-TEST(ListSmartCardReaders, FillsTheWhole1024CharacterBuffer) {
-    CFakeSmartCardService service(NamesTaking(1024));
-    CStringArray arrReaders;
-    EXPECT_EQ(ListSmartCardReaders(arrReaders, service), 0);
-    EXPECT_EQ(arrReaders, service.m_arrReaders);
-}
-
-struct FailureCase {
+struct ListingCase {
     const char* pszName;
     CStringArray arrReaders;
     std::int32_t nEstablishStatus;
-    std::int32_t nExpectedStatus;
+    std::int32_t nExpectedStatus;  // 0: the names come in the service's order
 };
 
-class ListingFailure : public testing::TestWithParam<FailureCase> {};
+class Listing : public testing::TestWithParam<ListingCase> {};
 
-TEST_P(ListingFailure, LeavesTheArrayEmptyAndNoContextOpen) {
-    CFakeSmartCardService service(GetParam().arrReaders);
-    service.m_nEstablishStatus = GetParam().nEstablishStatus;
+// A failure leaves the array empty; either way no context stays open.
+TEST_P(Listing, GivesTheNamesOrTheStatusAndReleasesTheContext) {
+    const ListingCase& c = GetParam();
+    CFakeSmartCardService service(c.arrReaders);
+    service.m_nEstablishStatus = c.nEstablishStatus;
     CStringArray arrReaders{"left over"};
-    EXPECT_EQ(ListSmartCardReaders(arrReaders, service), GetParam().nExpectedStatus);
-    EXPECT_TRUE(arrReaders.empty());
+    EXPECT_EQ(ListSmartCardReaders(arrReaders, service), c.nExpectedStatus);
+    EXPECT_EQ(arrReaders, c.nExpectedStatus == 0 ? c.arrReaders : CStringArray{});
     EXPECT_EQ(service.m_nOpenContexts, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Failures, ListingFailure,
-    testing::Values(FailureCase{"NamesOneCharacterOverTheBuffer", NamesTaking(1025), 0,
-                                kScardInsufficientBuffer},
-                    FailureCase{"NoReaders", {}, 0, kScardNoReaders},
-                    FailureCase{"NoService", {"Reader A"}, kScardNoService, kScardNoService}),
-    [](const testing::TestParamInfo<FailureCase>& info) { return info.param.pszName; });
+    Cases, Listing,
+    testing::Values(
+        ListingCase{"InTheServicesOrder", {"Virtual PCD 00 01", "Virtual PCD 00 00"}, 0, 0},
+        ListingCase{"FillingTheWhole1024CharacterBuffer", NamesTaking(1024), 0, 0},
+        ListingCase{"NamesOneCharacterOverTheBuffer", NamesTaking(1025), 0,
+                    kScardInsufficientBuffer},
+        ListingCase{"NoReaders", {}, 0, kScardNoReaders},
+        ListingCase{"NoService", {"Reader A"}, kScardNoService, kScardNoService}),
+    [](const testing::TestParamInfo<ListingCase>& info) { return info.param.pszName; });
 
 }  // namespace
 }  // namespace station_test

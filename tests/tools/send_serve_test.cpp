@@ -137,13 +137,17 @@ TEST(SendTest, ExitStatusTellsRefusedConnectionFromBadWords) {
 
 // --- serve's own life ---
 
+// A fresh serve per test, and raw frames to it, as a faulty or hostile client would send.
 class ServeTest : public testing::Test {
 protected:
-    // Talks to serve with raw frames, as a faulty or hostile client would.
-    std::unique_ptr<CObjCommConnection> Connect(const CServeProcess& server) {
+    void Start(const std::vector<std::string>& args) {
+        serve = std::make_unique<CServeProcess>(args);
+    }
+
+    std::unique_ptr<CObjCommConnection> Connect() {
         auto connection = std::make_unique<CObjCommConnection>();
         connection->SetTimeouts(std::chrono::seconds(5), std::chrono::seconds(5));
-        EXPECT_TRUE(connection->Connect("127.0.0.1", server.GetPort()));
+        EXPECT_TRUE(connection->Connect("127.0.0.1", serve->GetPort()));
         return connection;
     }
 
@@ -156,45 +160,35 @@ protected:
         return error ? FormatText("CRspError %02X", error->m_nErrorCode)
                      : (response->GetCommand() == 0x99 ? "CRspHealthCheck" : "other");
     }
-};
-
-class ServeStopTest : public ServeTest, public testing::WithParamInterface<int> {
-protected:
-    void SetUp() override { serve = std::make_unique<CServeProcess>(std::vector<std::string>{}); }
 
     std::unique_ptr<CServeProcess> serve;
 };
 
+class ServeStopTest : public ServeTest, public testing::WithParamInterface<int> {};
+
 // The stop comes while serve waits on an idle client: the wait must not outlast it.
 TEST_P(ServeStopTest, StopSignalEndsServeWithStatusZero) {
-    const auto idle = Connect(*serve);
+    Start({});
+    const auto idle = Connect();
     serve->Process().Signal(GetParam());
     EXPECT_EQ(serve->Process().Wait(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Signals, ServeStopTest, testing::Values(SIGINT, SIGTERM));
 
-class ServeInputTest : public ServeTest {
-protected:
-    void SetUp() override {
-        serve = std::make_unique<CServeProcess>(std::vector<std::string>{"--count", "3"});
-    }
-
-    std::unique_ptr<CServeProcess> serve;
-};
-
-TEST_F(ServeInputTest, MalformedRequestsAreAnsweredAndAHugeClaimOnlyEndsItsConnection) {
+TEST_F(ServeTest, MalformedRequestsAreAnsweredAndAHugeClaimOnlyEndsItsConnection) {
+    Start({"--count", "3"});
     CByteArray badChecksum = LongFrame(0x99, {});
     badChecksum.back() = static_cast<BYTE>(badChecksum.back() + 1);
     // Any number of requests on one connection, each answered in turn.
-    auto connection = Connect(*serve);
+    auto connection = Connect();
     EXPECT_EQ(AnswerTo(*connection, badChecksum), "CRspError 91");
     EXPECT_EQ(AnswerTo(*connection, Hex("01 00 00 01")), "CRspError 93");
     EXPECT_EQ(AnswerTo(*connection, LongFrame(0x06, Hex("32 09 41"))), "CRspError 91");
-    connection = Connect(*serve);
+    connection = Connect();
     EXPECT_EQ(AnswerTo(*connection, Hex("02 00 99 FF FF FF FF")), "");
     EXPECT_FALSE(connection->ReceiveTimedOut()) << "serve should close such a connection";
-    connection = Connect(*serve);
+    connection = Connect();
     EXPECT_EQ(AnswerTo(*connection, LongFrame(0x99, {})), "CRspHealthCheck");
     connection.reset();
 
