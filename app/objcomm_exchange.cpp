@@ -5,11 +5,11 @@
 #include "objcomm/connection.h"
 #include "objcomm/error_response.h"
 #include "objcomm/errors.h"
+#include "objcomm/frame_codes.h"
 #include "platform/format.h"
 
 namespace {
 constexpr const char* kIdentifier = "0123456789ABCDEF";
-constexpr int kErrorCommand = 0xFF;
 }  // namespace
 
 CExchangeOutcome ExchangeWithObjComm(const CString& strIp, UINT nPort, CObjCommMessage& request,
@@ -31,7 +31,7 @@ CExchangeOutcome ExchangeWithObjComm(const CString& strIp, UINT nPort, CObjCommM
 }
 
 CString DescribeUnwantedResponse(CObjCommResponse& response) {
-    if (response.GetCommand() == kErrorCommand) {
+    if (response.GetCommand() == kError) {
         if (const auto* pError = dynamic_cast<const CRspError*>(&response)) {
             return FormatText(kFmtRespondedWithError, static_cast<unsigned>(pError->m_nErrorCode));
         }

@@ -19,6 +19,7 @@
 #include "app/station_icon.h"
 #include "app/station_settings.h"
 #include "app/station_strings.h"
+#include "objcomm/frame_codes.h"
 #include "objcomm/health_check_request.h"
 #include "objcomm/register_device_request.h"
 #include "ui_station_config_dlg.h"
@@ -27,8 +28,6 @@ namespace {
 
 constexpr DWORD kMinPort = 1;
 constexpr DWORD kMaxPort = 32000;
-constexpr int kHealthCheckCommand = 0x99;
-constexpr int kRegisterDeviceCommand = 6;
 
 // "none" is never stored: no reader is the empty text in the settings.
 CString StoredReaderName(const CString& strChoice) {
@@ -209,7 +208,7 @@ void CStationConfigDlg::OnCheckIfPresent() {
     CMsgHealthCheck request(true, 0);
     const std::unique_ptr<CObjCommResponse> pResponse = ExchangeWithServer(request);
     if (!pResponse) return;
-    StationMessageBox(pResponse->GetCommand() == kHealthCheckCommand
+    StationMessageBox(pResponse->GetCommand() == kHealthCheck
                           ? CString(kMsgResponding)
                           : DescribeUnwantedResponse(*pResponse));
 }
@@ -220,7 +219,7 @@ void CStationConfigDlg::OnRegister() {
     CMsgRegisterDevice request(m_strComputerName, arrModules, m_strPrinterName, 1);
     const std::unique_ptr<CObjCommResponse> pResponse = ExchangeWithServer(request);
     if (!pResponse) return;
-    if (pResponse->GetCommand() != kRegisterDeviceCommand) {
+    if (pResponse->GetCommand() != kRegisterDevice) {
         StationMessageBox(DescribeUnwantedResponse(*pResponse));
         return;
     }

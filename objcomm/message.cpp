@@ -1,14 +1,12 @@
 #include "objcomm/message.h"
 
-namespace {
-constexpr int kPassThroughCommand = 10;
-}
+#include "objcomm/frame_codes.h"
 
 void CObjCommMessage::BuildPacket(COutBinaryString& out, WORD wTag, const CString& strIdentifier,
                                   BOOL bLongLength) {
     COutBinaryString body;
     const int nCommand = GetCommand();
-    if (nCommand == kPassThroughCommand) {
+    if (nCommand == kPassThrough) {
         body.AppendByte(static_cast<BYTE>(GetSubCommand())).AppendWord(wTag);
     }
     body.AppendBytes(GetData().GetBytes());
