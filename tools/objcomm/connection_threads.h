@@ -7,7 +7,10 @@
 #include "platform/sockets.h"
 
 // The connections serve is serving, each on a thread of its own, so that a peer that idles
-// or drips holds up no other. At most nLimit run at a time.
+// or drips holds up no other. At most nLimit run at a time. Threads rather than one poll
+// loop: a connection reads its frames with blocking calls under a receive time-out, and a
+// fault such as a drip is a sequence in time; on a thread each stays plain code, where a
+// poll loop would turn both into state machines.
 class CConnectionThreads {
 public:
     explicit CConnectionThreads(size_t nLimit);
