@@ -185,8 +185,8 @@ TEST_F(ServeTest, MalformedRequestsAreAnsweredAndAHugeClaimOnlyEndsItsConnection
     EXPECT_EQ(AnswerTo(*connection, badChecksum), "CRspError 91");
     EXPECT_EQ(AnswerTo(*connection, Hex("01 00 00 01")), "CRspError 93");
     EXPECT_EQ(AnswerTo(*connection, LongFrame(0x06, Hex("32 09 41"))), "CRspError 91");
-    CByteArray huge = LongFrame32(0x99, CByteArray(1 << 20, 0x41));
-    huge.back() = static_cast<BYTE>(huge.back() + 1);
+    // A megabyte of Register Device payload, in the 32-bit form, its fields long ended.
+    const CByteArray huge = LongFrame32(0x06, CByteArray(1 << 20, 0x41));
     EXPECT_EQ(AnswerTo(*connection, huge), "CRspError 91");
     // Lines come after answers and connections run side by side: read this one's first.
     EXPECT_NE(serve->Process().ReadLine().find("malformed: bad checksum"), std::string::npos);
@@ -196,6 +196,8 @@ TEST_F(ServeTest, MalformedRequestsAreAnsweredAndAHugeClaimOnlyEndsItsConnection
     // A megabyte of request makes a line of a few hundred bytes, not two megabytes.
     const std::string hugeLine = serve->Process().ReadLine();
     EXPECT_LT(hugeLine.size(), 300u);
+    EXPECT_TRUE(hugeLine.starts_with("unknown command=6 form=long id=ID malformed: bytes after"))
+        << hugeLine;
     EXPECT_TRUE(hugeLine.ends_with(" ... (" + std::to_string(huge.size()) + " bytes)")) << hugeLine;
 
     connection = Connect();
