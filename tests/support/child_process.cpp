@@ -39,6 +39,8 @@ std::vector<char*> ArgumentsOf(const std::vector<std::string>& argv) {
 // In the child: runs the program in place of the test; 127 when it cannot.
 [[noreturn]] void Execute(const std::vector<char*>& args, bool bAsNobody) {
     BecomeNobody(bAsNobody);
+    // As a shell starts it, whatever this test program does about SIGPIPE.
+    signal(SIGPIPE, SIG_DFL);
     execv(args[0], args.data());
     _exit(127);
 }
@@ -56,8 +58,10 @@ CChildProcess::CChildProcess(const std::vector<std::string>& argv, const CChildO
     const std::vector<char*> args = ArgumentsOf(argv);
     m_pid = fork();
     if (m_pid == 0) {
-        if (options.bStdinFromNull) dup2(open("/dev/null", O_RDONLY | O_CLOEXEC), STDIN_FILENO);
-        dup2(out[1], STDOUT_FILENO);
+        const char* pszStdin = options.bStdinFromNull ? "/dev/null" : options.pszStdin;
+        if (pszStdin) dup2(open(pszStdin, O_RDONLY | O_CLOEXEC), STDIN_FILENO);
+        dup2(options.pszStdout ? open(options.pszStdout, O_WRONLY | O_CLOEXEC) : out[1],
+             STDOUT_FILENO);
         if (options.bCaptureErrors) dup2(err[1], STDERR_FILENO);
         Execute(args, options.bAsNobody);
     }
@@ -124,6 +128,10 @@ std::string CChildProcess::ReadLine(std::chrono::milliseconds timeout) {
 
 void CChildProcess::Signal(int nSignal) {
     if (m_pid > 0) kill(m_pid, nSignal);
+}
+
+void CChildProcess::CloseOutput() {
+    ClosePipe(m_fdOut);
 }
 
 int CChildProcess::Wait(std::chrono::milliseconds timeout) {

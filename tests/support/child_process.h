@@ -15,6 +15,9 @@ struct CChildOptions {
     bool bCaptureErrors = false;
     // Standard input from /dev/null, so the program sees no terminal.
     bool bStdinFromNull = false;
+    // Standard input from this file, standard output to this one instead of the pipe.
+    const char* pszStdin = nullptr;
+    const char* pszStdout = nullptr;
     // As the user "nobody" when the tests run as root, whom file permissions do not stop.
     bool bAsNobody = false;
 };
@@ -34,6 +37,8 @@ public:
     // none comes in time.
     std::string ReadLine(std::chrono::milliseconds timeout = std::chrono::seconds(10));
     void Signal(int nSignal);
+    // Closes the reading end of standard output, as a reader that has had enough does.
+    void CloseOutput();
     // Reads both outputs to their end, then returns the exit status; -1 and a test failure
     // when the process does not end in time or ends by a signal.
     int Wait(std::chrono::milliseconds timeout = std::chrono::seconds(30));
