@@ -20,7 +20,7 @@ constexpr const char* kNotFound =
     "ERROR: The system was unable to find the specified registry key or value.\n";
 constexpr const char* kSuccess = "The operation completed successfully.\n";
 constexpr const char* kUsageLine =
-    "Usage: stationreg query|add|delete|get KEY ... (stationreg --help for details)\n";
+    "Usage: stationreg query|add|delete|get KEY ... | init (stationreg --help for details)\n";
 
 class StationregTest : public CTempRegistryTest {
 protected:

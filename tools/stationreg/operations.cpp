@@ -72,6 +72,9 @@ int RunGet(const CRegKeyName& key, const CString& strName, std::ostream& out, st
 int RunAdd(const CRegKeyName& key, const CRegCommand& command, std::ostream& out,
            std::ostream& err) {
     const CString& strName = *command.strValueName;
+    // The key would be created before the value is refused.
+    if (strName.size() > kMaxValueNameChars)
+        return Fail(err, ErrorMessage(ERROR_INVALID_PARAMETER));
     CByteArray data;
     if (!EncodeData(command.dwType, command.strData, data)) {
         return Fail(err, FormatText("ERROR: Invalid REG_DWORD data \"%s\": give a number from 0 "
@@ -99,27 +102,37 @@ int RunAdd(const CRegKeyName& key, const CRegCommand& command, std::ostream& out
     return lResult == ERROR_SUCCESS ? Succeed(out) : Fail(err, ErrorMessage(lResult));
 }
 
+// A value with /v, else the key with everything below it.
 int RunDelete(const CRegKeyName& key, const CRegCommand& command, std::ostream& out,
               std::ostream& err) {
-    const CString& strName = *command.strValueName;
+    const std::optional<CString>& strName = command.strValueName;
     CKeyHandle hKey;
     CRegistryValue existing;
+    // Opening for writing settles whether the user may delete before anything is asked.
     LONG lResult = OpenKey(key.hRoot, key.strSubKey, KEY_QUERY_VALUE | KEY_SET_VALUE, hKey);
-    if (lResult == ERROR_SUCCESS) lResult = ReadValue(hKey.get(), strName, existing);
+    if (lResult == ERROR_SUCCESS && strName) lResult = ReadValue(hKey.get(), *strName, existing);
     if (lResult != ERROR_SUCCESS) return Fail(err, ErrorMessage(lResult));
     if (!command.bForce) {
-        const auto nRefused =
-            Refusal(FormatText("Permanently delete the registry value %s", strName.c_str()),
-                    "delete it", err);
+        const CString strQuestion =
+            strName ? FormatText("Permanently delete the registry value %s", strName->c_str())
+                    : FormatText("Permanently delete the registry key %s", key.strDisplay.c_str());
+        const auto nRefused = Refusal(strQuestion, "delete it", err);
         if (nRefused) return *nRefused;
     }
-    lResult = RegDeleteValueA(hKey.get(), strName.c_str());
+    lResult = strName ? RegDeleteValueA(hKey.get(), strName->c_str())
+                      : RegDeleteTreeA(key.hRoot, key.strSubKey.c_str());
+    return lResult == ERROR_SUCCESS ? Succeed(out) : Fail(err, ErrorMessage(lResult));
+}
+
+int RunInit(std::ostream& out, std::ostream& err) {
+    const LONG lResult = CreateRegistryDatabase();
     return lResult == ERROR_SUCCESS ? Succeed(out) : Fail(err, ErrorMessage(lResult));
 }
 
 }  // namespace
 
 int RunCommand(const CRegCommand& command, std::ostream& out, std::ostream& err) {
+    if (command.operation == EOperation::Init) return RunInit(out, err);
     const std::optional<CRegKeyName> key = ParseKeyName(command.strKey);
     if (!key) {
         PrintSyntaxError(err, "Invalid key name.");
@@ -133,6 +146,7 @@ int RunCommand(const CRegCommand& command, std::ostream& out, std::ostream& err)
         case EOperation::Delete:
             return RunDelete(*key, command, out, err);
         case EOperation::Get:
+        case EOperation::Init:
             break;
     }
     return RunGet(*key, *command.strValueName, out, err);
