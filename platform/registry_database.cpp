@@ -10,6 +10,7 @@
 #include "platform/format.h"
 #include "platform/registry_files.h"
 #include "platform/sqlite_statement.h"
+#include "platform/write_ahead_log.h"
 
 namespace {
 
@@ -146,13 +147,7 @@ LONG CRegistryDatabase::Open(EAccess access, std::unique_ptr<CRegistryDatabase>&
     // Owned from here on: SQLite hands out a connection to close even when opening fails.
     std::unique_ptr<CRegistryDatabase> database(new CRegistryDatabase(pDb, access));
     if (rc != SQLITE_OK) return ErrorFromSqlite(rc, bWriting);
-    // Closing the last connection would otherwise delete the log and its index, which a
-    // reader without write access cannot create again. It empties the log instead, once
-    // every page is back in the database, so that old pages in it cannot hide a damaged
-    // database from the integrity check.
-    int nPersist = 1;
-    sqlite3_file_control(pDb, "main", SQLITE_FCNTL_PERSIST_WAL, &nPersist);
-    sqlite3_exec(pDb, "PRAGMA journal_size_limit = 0", nullptr, nullptr, nullptr);
+    KeepWriteAheadLogFiles(pDb);
     sqlite3_busy_handler(pDb, WaitWhileBusy, &database->m_busySince);
 
     // SQLite quietly falls back to reading a file it may not write.
@@ -161,7 +156,8 @@ LONG CRegistryDatabase::Open(EAccess access, std::unique_ptr<CRegistryDatabase>&
     // An empty file is set up when a writer creates; a registry of ours gets the log first.
     const bool bInitialise = lResult == ERROR_FILE_NOT_FOUND && access == EAccess::Create;
     if (bWriting && (lResult == ERROR_SUCCESS || bInitialise)) {
-        lResult = database->UseWriteAheadLog();
+        const int rcLog = UseWriteAheadLog(pDb);
+        lResult = rcLog == SQLITE_OK ? ERROR_SUCCESS : ErrorFromSqlite(rcLog, true);
     }
     if (lResult == ERROR_SUCCESS && bInitialise) {
         // Under the write lock, where a writer that started at the same time finds the work
@@ -199,35 +195,6 @@ LONG CRegistryDatabase::CheckIntegrity() {
     const int rc = stmt.Step();
     if (rc != SQLITE_ROW) return ErrorFromSqlite(rc, true);
     return stmt.ColumnText(0) == "ok" ? ERROR_SUCCESS : ERROR_BADDB;
-}
-
-// Write-ahead log, with the log and its index kept in place between connections (see Open):
-// - a reader reads a snapshot of the last commit, taken from the database and the log, and
-//   never rolls anything back, so a writer killed at any point leaves nothing a reader
-//   without write access stumbles on (a rollback journal left behind makes SQLite refuse
-//   every read-only open until somebody who may write rolls it back);
-// - readers and the writer share no lock a reader holds for long, so however long a read
-//   lasts, a write goes ahead at once (under a rollback journal a writer must wait for every
-//   reader to finish before it commits);
-// - a reader who may not write opens the log and its index read-only and builds the index
-//   in its own memory when no writer keeps it up to date, which is why both must exist
-//   before such a reader comes (they do from the first write on).
-LONG CRegistryDatabase::UseWriteAheadLog() {
-    std::int64_t nPages = 0;
-    {
-        // Finished before the mode changes, which it cannot while a statement reads.
-        CSqliteStatement pages(m_pDb, "PRAGMA page_count");
-        const int rc = pages.Step();
-        if (rc != SQLITE_ROW) return ErrorFromSqlite(rc, true);
-        nPages = pages.ColumnInt(0);
-    }
-    // Switching an empty file writes its first page. With nothing to protect yet, no journal
-    // is made that a writer killed meanwhile could leave behind.
-    if (nPages == 0) sqlite3_exec(m_pDb, "PRAGMA journal_mode = OFF", nullptr, nullptr, nullptr);
-    CSqliteStatement mode(m_pDb, "PRAGMA journal_mode = WAL");
-    const int rc = mode.Step();
-    if (rc != SQLITE_ROW) return ErrorFromSqlite(rc, true);
-    return mode.ColumnText(0) == "wal" ? ERROR_SUCCESS : ERROR_CANTWRITE;
 }
 
 template <typename Work>

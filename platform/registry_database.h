@@ -2,7 +2,7 @@
 // The SQLite file behind the registry calls. One object is one connection, held by one open
 // key. Every change is its own IMMEDIATE transaction, so concurrent writers queue on the
 // busy time-out instead of losing values, and a crash leaves the previous value in place.
-// Readers go through a write-ahead log and never hold a writer up (see UseWriteAheadLog).
+// Readers go through a write-ahead log and never hold a writer up (write_ahead_log.h).
 #include <chrono>
 #include <cstdint>
 #include <memory>
@@ -49,7 +49,6 @@ private:
     // set up when bInitialiseEmpty, else reads as having no keys.
     LONG CheckOwnership(bool bInitialiseEmpty);
     LONG CheckIntegrity();
-    LONG UseWriteAheadLog();
     LONG CheckKeyExists(std::int64_t nKeyId);
     template <typename Work>
     LONG InTransaction(Work work);
