@@ -55,6 +55,7 @@ void PrintUsage(std::ostream& out) {
            "init creates the registry database (and its folder) with everything a reader\n"
            "needs, as a first write would, and leaves an existing one as it is. In a folder\n"
            "with the set-group-ID bit, the files belong to the folder's group, which may write.\n"
+           "Exit status 0 on success, 1 on any error, also when the output cannot be written.\n"
            "\n"
            "Registry database: "
         << RegistryDatabasePath() << " (STATION_REGISTRY overrides it)\n";
