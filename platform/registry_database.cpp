@@ -30,6 +30,10 @@ constexpr auto kBusyNap = std::chrono::milliseconds(1);
 
 std::atomic<DWORD> g_dwBusyWaits{0};
 
+// The keys below the path ?1, matched like every path, whatever the case.
+constexpr const char* kKeysBelow =
+    " FROM registry_keys WHERE substr(path, 1, length(?1) + 1) = (?1 || '\\') COLLATE NOCASE";
+
 constexpr const char* kSchemaFormat = R"(
 CREATE TABLE registry_keys(
     id INTEGER PRIMARY KEY,
@@ -288,21 +292,23 @@ LONG CRegistryDatabase::DeleteValue(std::int64_t nKeyId, const CString& strName)
     });
 }
 
+LONG CRegistryDatabase::CheckNoSubKeys(const CString& strPath) {
+    CSqliteStatement below(m_pDb, (CString("SELECT 1") + kKeysBelow + " LIMIT 1").c_str());
+    below.Bind(strPath);
+    const LONG lResult = ReadRow(below, ERROR_FILE_NOT_FOUND);
+    if (lResult == ERROR_FILE_NOT_FOUND) return ERROR_SUCCESS;
+    return lResult == ERROR_SUCCESS ? ERROR_ACCESS_DENIED : lResult;
+}
+
 LONG CRegistryDatabase::DeleteKey(const CString& strPath, EDeletion deletion) {
-    // The keys below ?1, matched like every path, whatever the case.
-    const CString strBelow =
-        " FROM registry_keys WHERE substr(path, 1, length(?1) + 1) = (?1 || '\\') COLLATE NOCASE";
+    const CString strBelow = kKeysBelow;
     return InTransaction([&] {
         std::int64_t nKeyId = 0;
         LONG lResult = FindKey(strPath, nKeyId);
-        if (lResult != ERROR_SUCCESS) return lResult;
-        CSqliteStatement below(m_pDb, ("SELECT EXISTS(SELECT 1" + strBelow + ")").c_str());
-        below.Bind(strPath);
-        lResult = ReadRow(below, ERROR_CANTREAD);
-        if (lResult != ERROR_SUCCESS) return lResult;
-        if (deletion == EDeletion::KeyWithoutSubKeys && below.ColumnInt(0) != 0) {
-            return ERROR_ACCESS_DENIED;
+        if (lResult == ERROR_SUCCESS && deletion == EDeletion::KeyWithoutSubKeys) {
+            lResult = CheckNoSubKeys(strPath);
         }
+        if (lResult != ERROR_SUCCESS) return lResult;
         CSqliteStatement values(
             m_pDb, ("DELETE FROM registry_values WHERE key_id = ?2 OR key_id IN (SELECT id" +
                     strBelow + ")")

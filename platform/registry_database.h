@@ -50,6 +50,7 @@ private:
     LONG CheckOwnership(bool bInitialiseEmpty);
     LONG CheckIntegrity();
     LONG CheckKeyExists(std::int64_t nKeyId);
+    LONG CheckNoSubKeys(const CString& strPath);
     template <typename Work>
     LONG InTransaction(Work work);
 
