@@ -307,35 +307,32 @@ TEST_F(RegistryFileTest, WriterKilledAtAnySyncLeavesTheLastCommitReadable) {
 TEST_F(RegistryFileTest, OpenReadHoldsNoWriterUp) {
     ASSERT_EQ(chmod(m_registry->Folder().c_str(), 0755), 0);
     ASSERT_EQ(WriteDword("ObjectCommunicatorPort", 1600), ERROR_SUCCESS);
-    int toReader[2] = {-1, -1};
-    int fromReader[2] = {-1, -1};
-    ASSERT_EQ(pipe(toReader), 0);
-    ASSERT_EQ(pipe(fromReader), 0);
+    int ready[2] = {-1, -1};
+    ASSERT_EQ(pipe(ready), 0);
     const std::string strPath = m_registry->DatabasePath();
     const pid_t reader = StartFunction(
         [&] {
             sqlite3* pDb = nullptr;
             sqlite3_open_v2(strPath.c_str(), &pDb, SQLITE_OPEN_READONLY, nullptr);
             // The read lasts until COMMIT, which never comes.
-            const char cRead = sqlite3_exec(pDb, "BEGIN; SELECT count(*) FROM registry_values",
-                                            nullptr, nullptr, nullptr) == SQLITE_OK
-                                   ? 'r'
-                                   : 'x';
-            char cDone = 0;
-            return write(fromReader[1], &cRead, 1) == 1 && read(toReader[0], &cDone, 1) == 1 ? 0
-                                                                                             : 1;
+            const bool bRead = sqlite3_exec(pDb, "BEGIN; SELECT count(*) FROM registry_values",
+                                            nullptr, nullptr, nullptr) == SQLITE_OK;
+            if (write(ready[1], bRead ? "r" : "x", 1) != 1) return 1;
+            pause();
+            return 0;
         },
         true);
     char cRead = 0;
-    ASSERT_EQ(read(fromReader[0], &cRead, 1), 1);
+    ASSERT_EQ(read(ready[0], &cRead, 1), 1);
     EXPECT_EQ(cRead, 'r') << "the reader could not read";
 
     const DWORD dwWaits = GetRegistryBusyWaits();
     EXPECT_EQ(WriteDword("ObjectCommunicatorPort", 1700), ERROR_SUCCESS);
     EXPECT_EQ(GetRegistryBusyWaits(), dwWaits);
-    EXPECT_EQ(write(toReader[1], "d", 1), 1);
-    EXPECT_EQ(WaitFunction(reader), 0);
-    for (int fd : {toReader[0], toReader[1], fromReader[0], fromReader[1]}) close(fd);
+    kill(reader, SIGKILL);
+    WaitFunction(reader);
+    close(ready[0]);
+    close(ready[1]);
     DWORD dwValue = 0;
     EXPECT_EQ(ReadDword("ObjectCommunicatorPort", dwValue), ERROR_SUCCESS);
     EXPECT_EQ(dwValue, 1700u);

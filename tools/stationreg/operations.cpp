@@ -17,7 +17,9 @@ int Fail(std::ostream& err, const CString& strMessage) {
     return 1;
 }
 
-int Succeed(std::ostream& out) {
+// The outcome of a change.
+int Report(LONG lResult, std::ostream& out, std::ostream& err) {
+    if (lResult != ERROR_SUCCESS) return Fail(err, ErrorMessage(lResult));
     out << kSuccessMessage << "\n";
     return 0;
 }
@@ -73,8 +75,9 @@ int RunAdd(const CRegKeyName& key, const CRegCommand& command, std::ostream& out
            std::ostream& err) {
     const CString& strName = *command.strValueName;
     // The key would be created before the value is refused.
-    if (strName.size() > kMaxValueNameChars)
+    if (strName.size() > kMaxValueNameChars) {
         return Fail(err, ErrorMessage(ERROR_INVALID_PARAMETER));
+    }
     CByteArray data;
     if (!EncodeData(command.dwType, command.strData, data)) {
         return Fail(err, FormatText("ERROR: Invalid REG_DWORD data \"%s\": give a number from 0 "
@@ -99,7 +102,7 @@ int RunAdd(const CRegKeyName& key, const CRegCommand& command, std::ostream& out
         lResult = RegSetValueExA(hKey.get(), strName.c_str(), 0, command.dwType, data.data(),
                                  static_cast<DWORD>(data.size()));
     }
-    return lResult == ERROR_SUCCESS ? Succeed(out) : Fail(err, ErrorMessage(lResult));
+    return Report(lResult, out, err);
 }
 
 // A value with /v, else the key with everything below it.
@@ -121,12 +124,12 @@ int RunDelete(const CRegKeyName& key, const CRegCommand& command, std::ostream& 
     }
     lResult = strName ? RegDeleteValueA(hKey.get(), strName->c_str())
                       : RegDeleteTreeA(key.hRoot, key.strSubKey.c_str());
-    return lResult == ERROR_SUCCESS ? Succeed(out) : Fail(err, ErrorMessage(lResult));
+    return Report(lResult, out, err);
 }
 
 int RunInit(std::ostream& out, std::ostream& err) {
     const LONG lResult = CreateRegistryDatabase();
-    return lResult == ERROR_SUCCESS ? Succeed(out) : Fail(err, ErrorMessage(lResult));
+    return Report(lResult, out, err);
 }
 
 }  // namespace
