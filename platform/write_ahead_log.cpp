@@ -42,12 +42,15 @@ int SwitchToLog(sqlite3* pDb) {
 // zeros read as an empty log.
 int PadLog(sqlite3* pDb) {
     const CString strLog = CString(sqlite3_db_filename(pDb, "main")) + "-wal";
-    // Under the write lock, so that no other writer is adding its first frame meanwhile.
+    auto isShort = [&] {
+        struct stat info {};
+        return stat(strLog.c_str(), &info) == 0 && info.st_size <= kLogHeaderSize;
+    };
+    if (!isShort()) return SQLITE_OK;
+    // Again under the write lock, so that no other writer adds its first frame meanwhile.
     int rc = Execute(pDb, "BEGIN IMMEDIATE");
     if (rc != SQLITE_OK) return rc;
-    struct stat info {};
-    const bool bShort = stat(strLog.c_str(), &info) == 0 && info.st_size <= kLogHeaderSize;
-    if (bShort && truncate(strLog.c_str(), kPaddedLogSize) != 0) rc = SQLITE_IOERR;
+    if (isShort() && truncate(strLog.c_str(), kPaddedLogSize) != 0) rc = SQLITE_IOERR;
     Execute(pDb, rc == SQLITE_OK ? "COMMIT" : "ROLLBACK");
     return rc;
 }
