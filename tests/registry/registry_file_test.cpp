@@ -369,4 +369,26 @@ TEST_F(RegistryFileTest, SetGroupIdFolderLetsItsGroupWrite) {
     EXPECT_EQ(nOutsider, ERROR_ACCESS_DENIED);
 }
 
+// A reader who may not write cannot make the log files a read needs; once another program
+// has removed them, root's init puts them back.
+TEST_F(RegistryFileTest, InitRestoresLogFilesThatAReaderNeeds) {
+    if (geteuid() != 0) GTEST_SKIP() << "the owner of the registry may make the files itself";
+    ASSERT_EQ(chmod(m_registry->Folder().c_str(), 0755), 0);
+    ASSERT_EQ(WriteDword("ObjectCommunicatorPort", 1600), ERROR_SUCCESS);
+    // As the sqlite3 shell does: the last connection to close copies the log back and
+    // deletes it with its index.
+    sqlite3* pDb = nullptr;
+    sqlite3_open(m_registry->DatabasePath().c_str(), &pDb);
+    sqlite3_exec(pDb, "SELECT count(*) FROM registry_values", nullptr, nullptr, nullptr);
+    sqlite3_close(pDb);
+    ASSERT_FALSE(std::filesystem::exists(m_registry->DatabasePath() + "-shm"));
+    auto read = [] {
+        DWORD dwValue = 0;
+        return ReadDword("ObjectCommunicatorPort", dwValue);
+    };
+    EXPECT_EQ(WaitFunction(StartFunction(read, true)), ERROR_ACCESS_DENIED);
+    ASSERT_EQ(CreateRegistryDatabase(), ERROR_SUCCESS);
+    EXPECT_EQ(WaitFunction(StartFunction(read, true)), ERROR_SUCCESS);
+}
+
 }  // namespace
