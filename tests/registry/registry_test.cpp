@@ -100,6 +100,7 @@ TEST_F(RegistryTest, QueryReportsSizeAndTypeAndRefusesShortBuffers) {
 
     EXPECT_EQ(RegQueryValueExA(hKey, "Nothing", nullptr, nullptr, nullptr, &cbData),
               ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(RegDeleteValueA(hKey, "Nothing"), ERROR_FILE_NOT_FOUND);
     RegCloseKey(hKey);
 }
 
