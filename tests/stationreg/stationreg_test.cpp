@@ -191,8 +191,8 @@ TEST_F(StationregTest, RefusalsReportTheirReasonAndChangeNothing) {
         EXPECT_EQ(result.strErr, strError) << strWhat;
     }
     EXPECT_EQ(Run({"query", kKey}).strOut, before.strOut);
-    // A new value needs no confirmation.
-    EXPECT_EQ(Run({"add", kKey, "/v", "StationName", "/d", "STA2"}).nStatus, 0);
+    // A new value needs no confirmation, and its name may be as long as the limit.
+    EXPECT_EQ(Run({"add", strNew, "/v", std::string(16383, 'v'), "/d", "1"}).nStatus, 0);
 }
 
 TEST_F(StationregTest, OnATerminalTheAnswerDecides) {
