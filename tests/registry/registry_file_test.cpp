@@ -60,6 +60,27 @@ std::map<std::string, CByteArray> FolderSnapshot(const std::string& strFolder) {
     return files;
 }
 
+// stationreg ARGS, killed at its dwSync-th sync call if it gets that far: its exit status,
+// 128 + SIGKILL when killed.
+int RunKilledAtSync(DWORD dwSync, std::vector<std::string> args) {
+    if (access("/usr/bin/strace", X_OK) != 0) ADD_FAILURE() << "strace is missing (install-deps)";
+    const std::string strInject =
+        FormatText("inject=fsync,fdatasync:signal=SIGKILL:when=%u", dwSync);
+    args.insert(args.begin(), {"/usr/bin/strace", "-f", "-e", strInject, STATIONREG_PATH});
+    std::vector<char*> argv;
+    for (std::string& strArg : args) argv.push_back(strArg.data());
+    argv.push_back(nullptr);
+    return WaitFunction(StartFunction([&] {
+        const int fdNull = open("/dev/null", O_WRONLY);
+        dup2(fdNull, STDOUT_FILENO);
+        dup2(fdNull, STDERR_FILENO);
+        // In a sanitizer build: the leak check cannot run under a tracer.
+        setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
+        execv(argv[0], argv.data());
+        return 127;
+    }));
+}
+
 void GiveToNobody(const std::string& strPath) {
     ASSERT_EQ(chown(strPath.c_str(), kNobody, kNobody), 0) << strPath;
 }
@@ -256,7 +277,6 @@ TEST_F(RegistryFileTest, FourProcessesWritingAtOnceLoseNothing) {
 // A writer killed at each sync of its commit in turn: the next reader, unprivileged first,
 // then root, finds the value from before or after the write, and the file stays whole.
 TEST_F(RegistryFileTest, WriterKilledAtAnySyncLeavesTheLastCommitReadable) {
-    ASSERT_EQ(access("/usr/bin/strace", X_OK), 0) << "strace is missing (scripts/install-deps)";
     ASSERT_EQ(chmod(m_registry->Folder().c_str(), 0755), 0);
     ASSERT_EQ(WriteDword("ObjectCommunicatorPort", 0), ERROR_SUCCESS);
     auto readAsNobody = [] {
@@ -268,20 +288,9 @@ TEST_F(RegistryFileTest, WriterKilledAtAnySyncLeavesTheLastCommitReadable) {
     DWORD dwSync = 0;
     int nStatus = 128 + SIGKILL;
     while (nStatus == 128 + SIGKILL && ++dwSync < 40) {
-        const std::string strInject =
-            FormatText("inject=fsync,fdatasync:signal=SIGKILL:when=%u", dwSync);
-        const std::string strData = std::to_string(dwSync);
-        nStatus = WaitFunction(StartFunction([&] {
-            const int fdNull = open("/dev/null", O_WRONLY);
-            dup2(fdNull, STDOUT_FILENO);
-            dup2(fdNull, STDERR_FILENO);
-            // In a sanitizer build: the leak check cannot run under a tracer.
-            setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
-            execl("/usr/bin/strace", "strace", "-f", "-e", strInject.c_str(), STATIONREG_PATH,
-                  "add", "HKLM\\SOFTWARE\\Quenvale\\Tarrow", "/v", "ObjectCommunicatorPort", "/t",
-                  "REG_DWORD", "/d", strData.c_str(), "/f", nullptr);
-            return 127;
-        }));
+        nStatus = RunKilledAtSync(
+            dwSync, {"add", "HKLM\\SOFTWARE\\Quenvale\\Tarrow", "/v", "ObjectCommunicatorPort",
+                     "/t", "REG_DWORD", "/d", std::to_string(dwSync), "/f"});
         const int nNobody = WaitFunction(StartFunction(readAsNobody, true));
         DWORD dwRoot = 0;
         ASSERT_EQ(ReadDword("ObjectCommunicatorPort", dwRoot), ERROR_SUCCESS) << dwSync;
@@ -300,6 +309,20 @@ TEST_F(RegistryFileTest, WriterKilledAtAnySyncLeavesTheLastCommitReadable) {
     EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(pStmt, 0)), "ok");
     sqlite3_finalize(pStmt);
     sqlite3_close(pDb);
+}
+
+// The same while the registry is first made: a reader finds no registry, never a failed
+// read, and the next writer finishes the work.
+TEST_F(RegistryFileTest, CreationKilledAtAnySyncReadsAsNoRegistry) {
+    int nStatus = 128 + SIGKILL;
+    for (DWORD dwSync = 1; nStatus == 128 + SIGKILL && dwSync < 40; ++dwSync) {
+        m_registry.emplace();
+        nStatus = RunKilledAtSync(dwSync, {"init"});
+        DWORD dwValue = 0;
+        EXPECT_EQ(ReadDword("ObjectCommunicatorPort", dwValue), ERROR_FILE_NOT_FOUND) << dwSync;
+        EXPECT_EQ(WriteDword("ObjectCommunicatorPort", 1600), ERROR_SUCCESS) << dwSync;
+    }
+    EXPECT_EQ(nStatus, 0) << "the last init, with no sync left to kill it at";
 }
 
 // However long an unprivileged reader keeps its read open, a writer goes ahead at once: the
