@@ -15,12 +15,11 @@ struct sqlite3;
 class CRegistryDatabase {
 public:
     enum class EAccess { Read, ReadWrite, Create };
+    enum class EDeletion { KeyWithoutSubKeys, Tree, Contents };
 
     CRegistryDatabase(const CRegistryDatabase&) = delete;
     CRegistryDatabase& operator=(const CRegistryDatabase&) = delete;
     ~CRegistryDatabase();
-
-    enum class EDeletion { KeyWithoutSubKeys, Tree, Contents };
 
     // Read never creates the file; ReadWrite needs a file this process may write; Create
     // also makes the file and its folder. A file that is not one of our registries, or that

@@ -38,8 +38,8 @@ int SwitchToLog(sqlite3* pDb) {
 // the header of a new log and its first frame leaves it, stops every reader who may not
 // write: SQLite rebuilds the index without the header's salts, finds that they differ, and
 // retries for ten seconds before it gives up. The log starts out longer than that, so it
-// never has that size again: nothing truncates it (see KeepWriteAheadLogFiles), and its
-// zeros read as an empty log.
+// never has that size again: nothing here truncates it (no size limit, no truncating
+// checkpoint, no deletion on close), and its zeros read as an empty log.
 int PadLog(sqlite3* pDb) {
     const CString strLog = CString(sqlite3_db_filename(pDb, "main")) + "-wal";
     auto isShort = [&] {
