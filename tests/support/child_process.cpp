@@ -22,10 +22,14 @@ void ClosePipe(int& fd) {
     fd = -1;
 }
 
-void BecomeNobody(bool bAsNobody) {
+void BecomeNobody(bool bAsNobody, std::optional<gid_t> memberOf = std::nullopt) {
     constexpr uid_t kNobody = 65534;
     if (!bAsNobody || geteuid() != 0) return;
-    if (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0) _exit(125);
+    const size_t nGroups = memberOf ? 1 : 0;
+    if (setgroups(nGroups, memberOf ? &*memberOf : nullptr) != 0 || setgid(kNobody) != 0 ||
+        setuid(kNobody) != 0) {
+        _exit(125);
+    }
 }
 
 // The argument vector execv takes, built before fork so the child need not allocate.
@@ -181,10 +185,11 @@ CProcessResult RunOnTerminal(const std::vector<std::string>& argv, const std::st
     return result;
 }
 
-pid_t StartFunction(const std::function<int()>& body, bool bAsNobody) {
+pid_t StartFunction(const std::function<int()>& body, bool bAsNobody,
+                    std::optional<gid_t> memberOf) {
     const pid_t pid = fork();
     if (pid == 0) {
-        BecomeNobody(bAsNobody);
+        BecomeNobody(bAsNobody, memberOf);
         _exit(body());
     }
     return pid;

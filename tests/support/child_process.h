@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -72,8 +73,9 @@ CProcessResult RunProcess(const std::vector<std::string>& argv, CChildOptions op
 CProcessResult RunOnTerminal(const std::vector<std::string>& argv, const std::string& strInput);
 
 // Forks a child that runs body and leaves with its result through _exit, so nothing of the
-// test framework runs twice.
-pid_t StartFunction(const std::function<int()>& body, bool bAsNobody = false);
+// test framework runs twice. As "nobody", it may also be a member of the group memberOf.
+pid_t StartFunction(const std::function<int()>& body, bool bAsNobody = false,
+                    std::optional<gid_t> memberOf = std::nullopt);
 // The child's exit status, or 128 + the signal that ended it.
 int WaitFunction(pid_t pid);
 
