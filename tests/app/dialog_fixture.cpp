@@ -1,12 +1,12 @@
 #include "tests/app/dialog_fixture.h"
 
 #include <QApplication>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 #include <filesystem>
 
-#include "app/qt_text.h"
+#include "app/list_box.h"
 #include "app/registry_values.h"
 #include "app/station_settings.h"
 
@@ -34,13 +34,14 @@ CStationConfigDlg& DialogTest::OpenDialog() {
     return *m_pDialog;
 }
 
-void DialogTest::Choose(const char* pszList, const char* pszEntry) {
-    auto& list = Control<QListWidget>(pszList);
-    const QList<QListWidgetItem*> found = list.findItems(pszEntry, Qt::MatchExactly);
-    ASSERT_EQ(found.size(), 1) << pszEntry;
-    list.scrollToItem(found.front());
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
-                      list.visualItemRect(found.front()).center());
+void DialogTest::Choose(const char* pszList, const CString& strEntry) {
+    auto& list = Control<CListBox>(pszList);
+    const CStringArray arrEntries = Entries(pszList);
+    const auto it = std::find(arrEntries.begin(), arrEntries.end(), strEntry);
+    ASSERT_NE(it, arrEntries.end()) << strEntry;
+    QListWidgetItem* pItem = list.item(static_cast<int>(it - arrEntries.begin()));
+    list.scrollToItem(pItem);
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(pItem).center());
 }
 
 void DialogTest::Click(const char* pszButton) {
@@ -48,15 +49,15 @@ void DialogTest::Click(const char* pszButton) {
 }
 
 CStringArray DialogTest::Entries(const char* pszList) {
-    auto& list = Control<QListWidget>(pszList);
+    auto& list = Control<CListBox>(pszList);
     CStringArray arrEntries;
-    for (int i = 0; i < list.count(); ++i) arrEntries.push_back(FromQString(list.item(i)->text()));
+    for (int i = 0; i < list.count(); ++i) arrEntries.push_back(list.GetText(i));
     return arrEntries;
 }
 
 CString DialogTest::Selected(const char* pszList) {
-    const QList<QListWidgetItem*> selected = Control<QListWidget>(pszList).selectedItems();
-    return selected.isEmpty() ? CString() : FromQString(selected.front()->text());
+    auto& list = Control<CListBox>(pszList);
+    return list.GetText(list.GetCurSel());
 }
 
 void DialogTest::StoreText(const char* pszValue, const CString& strText) {

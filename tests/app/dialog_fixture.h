@@ -42,8 +42,8 @@ protected:
     T& Control(const char* pszName) {
         return FindControl<T>(*m_pDialog, pszName);
     }
-    // Clicks the entry of the list whose text is pszEntry.
-    void Choose(const char* pszList, const char* pszEntry);
+    // Clicks the entry of the list whose text is strEntry.
+    void Choose(const char* pszList, const CString& strEntry);
     void Click(const char* pszButton);
     // The texts of a list's entries, and of its selected one ("" without a selection).
     CStringArray Entries(const char* pszList);
