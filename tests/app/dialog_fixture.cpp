@@ -1,8 +1,14 @@
 #include "tests/app/dialog_fixture.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QApplication>
+#include <QKeyEvent>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 #include <algorithm>
 #include <filesystem>
 
@@ -11,6 +17,60 @@
 #include "app/station_settings.h"
 
 namespace station_test {
+
+namespace {
+
+struct SpecialKey {
+    char cScript;
+    Qt::Key key;
+    const char* pszXName;
+};
+
+const SpecialKey kSpecialKeys[] = {{'\b', Qt::Key_Backspace, "BackSpace"},
+                                   {'<', Qt::Key_Left, "Left"},
+                                   {'>', Qt::Key_Right, "Right"}};
+
+const SpecialKey* FindSpecialKey(char c) {
+    for (const SpecialKey& special : kSpecialKeys) {
+        if (special.cScript == c) return &special;
+    }
+    return nullptr;
+}
+
+// Keys from the X server arrive when they arrive; each one's release shows it was handled.
+class CKeyReleaseCounter : public QObject {
+public:
+    int m_nReleased = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* pEvent) override {
+        if (pEvent->type() == QEvent::KeyRelease &&
+            !static_cast<QKeyEvent*>(pEvent)->isAutoRepeat()) {
+            ++m_nReleased;
+        }
+        return false;
+    }
+};
+
+void TypeThroughXServer(QWindow& window, const std::string& strKeys) {
+    // One command, since "key" takes every argument after it as a key to press.
+    QStringList arguments{"key", "--delay", "20"};
+    for (const char c : strKeys) {
+        const SpecialKey* pSpecial = FindSpecialKey(c);
+        arguments << (pSpecial ? pSpecial->pszXName : c == '.' ? "period" : QString(QChar(c)));
+    }
+    CKeyReleaseCounter counter;
+    window.installEventFilter(&counter);
+    QProcess xdotool;
+    xdotool.start("xdotool", arguments);
+    const int nKeys = static_cast<int>(strKeys.size());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return counter.m_nReleased == nKeys; }, 10000))
+        << counter.m_nReleased << " of " << nKeys << " keys arrived";
+    EXPECT_TRUE(xdotool.waitForFinished());
+    window.removeEventFilter(&counter);
+}
+
+}  // namespace
 
 void EnsureApplication() {
     static int argc = 1;
@@ -48,6 +108,21 @@ void DialogTest::Click(const char* pszButton) {
     QTest::mouseClick(&Control<QPushButton>(pszButton), Qt::LeftButton);
 }
 
+void DialogTest::TypeKeys(const std::string& strKeys) {
+    if (QGuiApplication::platformName() == "xcb") {
+        TypeThroughXServer(*m_pDialog->windowHandle(), strKeys);
+        return;
+    }
+    for (const char c : strKeys) {
+        const SpecialKey* pSpecial = FindSpecialKey(c);
+        if (pSpecial) {
+            QTest::keyClick(QApplication::focusWidget(), pSpecial->key);
+        } else {
+            QTest::keyClick(QApplication::focusWidget(), c);
+        }
+    }
+}
+
 CStringArray DialogTest::Entries(const char* pszList) {
     auto& list = Control<CListBox>(pszList);
     CStringArray arrEntries;
@@ -78,6 +153,23 @@ DWORD DialogTest::StoredDword(const char* pszValue) {
 
 bool DialogTest::RegistryUntouched() const {
     return !std::filesystem::exists(m_pRegistry->DatabasePath());
+}
+
+// Root ignores file modes, so as root the test process takes the identity of "nobody"
+// instead, its effective IDs only, which the destructor takes back.
+void DialogTest::DenyRegistryWrites() {
+    constexpr uid_t kNobody = 65534;
+    const bool bRoot = geteuid() == 0;
+    ASSERT_EQ(chmod(m_pRegistry->Folder().c_str(), bRoot ? 0755 : 0555), 0);
+    ASSERT_EQ(chmod(m_pRegistry->DatabasePath().c_str(), bRoot ? 0644 : 0444), 0);
+    if (!bRoot) return;
+    ASSERT_EQ(setegid(kNobody), 0);
+    ASSERT_EQ(seteuid(kNobody), 0);
+    m_bAsNobody = true;
+}
+
+DialogTest::~DialogTest() {
+    if (m_bAsNobody && (seteuid(0) != 0 || setegid(0) != 0)) ADD_FAILURE() << "still nobody";
 }
 
 }  // namespace station_test
