@@ -73,9 +73,8 @@ void CIPAddressCtrl::SetAddress(BYTE b1, BYTE b2, BYTE b3, BYTE b4) {
 void CIPAddressCtrl::GetAddress(BYTE& b1, BYTE& b2, BYTE& b3, BYTE& b4) const {
     BYTE* arrBytes[] = {&b1, &b2, &b3, &b4};
     for (size_t i = 0; i < m_arrFields.size(); ++i) {
-        // Typing corrects a value over 255 at once; the bound also keeps any other way in from
-        // wrapping around. Blank converts to 0.
-        *arrBytes[i] = static_cast<BYTE>(std::min(m_arrFields[i]->text().toUInt(), kMaxOctet));
+        // Every edit corrects a value over 255 at once; blank converts to 0.
+        *arrBytes[i] = static_cast<BYTE>(m_arrFields[i]->text().toUInt());
     }
 }
 
@@ -158,8 +157,7 @@ void CIPAddressCtrl::OnFieldEdited(size_t nIndex) {
         QApplication::beep();
         return;
     }
-    const bool bFull = pField->text().size() == kMaxDigits;
-    if (bFull && pField->cursorPosition() == kMaxDigits && nIndex + 1 < m_arrFields.size()) {
+    if (pField->text().size() == kMaxDigits && nIndex + 1 < m_arrFields.size()) {
         MoveToField(nIndex + 1, ECaret::SelectAll);
         m_pAdvancedTo = m_arrFields[nIndex + 1];
     }
