@@ -125,8 +125,9 @@ bool CIPAddressCtrl::OnFieldKey(size_t nIndex, const QKeyEvent& key) {
     const bool bLast = nIndex + 1 == m_arrFields.size();
     switch (key.key()) {
         case Qt::Key_Period:
-            if (!bJustAdvanced && !pField->text().isEmpty())
+            if (!bJustAdvanced && !pField->text().isEmpty()) {
                 MoveToField(nIndex + 1, ECaret::SelectAll);
+            }
             return true;
         case Qt::Key_Backspace:
         case Qt::Key_Left:
