@@ -11,6 +11,7 @@
 #include <QWindow>
 #include <algorithm>
 #include <filesystem>
+#include <map>
 
 #include "app/list_box.h"
 #include "app/registry_values.h"
@@ -20,22 +21,12 @@ namespace station_test {
 
 namespace {
 
-struct SpecialKey {
-    char cScript;
-    Qt::Key key;
-    const char* pszXName;
-};
-
-const SpecialKey kSpecialKeys[] = {{'\b', Qt::Key_Backspace, "BackSpace"},
-                                   {'<', Qt::Key_Left, "Left"},
-                                   {'>', Qt::Key_Right, "Right"}};
-
-const SpecialKey* FindSpecialKey(char c) {
-    for (const SpecialKey& special : kSpecialKeys) {
-        if (special.cScript == c) return &special;
-    }
-    return nullptr;
-}
+// The keys TypeKeys writes as one character, with their names on an X server.
+const std::map<char, std::pair<Qt::Key, QString>> kSpecialKeys = {
+    {'\b', {Qt::Key_Backspace, "BackSpace"}},
+    {'<', {Qt::Key_Left, "Left"}},
+    {'>', {Qt::Key_Right, "Right"}},
+    {'.', {Qt::Key_Period, "period"}}};
 
 // Keys from the X server arrive when they arrive; each one's release shows it was handled.
 class CKeyReleaseCounter : public QObject {
@@ -56,8 +47,8 @@ void TypeThroughXServer(QWindow& window, const std::string& strKeys) {
     // One command, since "key" takes every argument after it as a key to press.
     QStringList arguments{"key", "--delay", "20"};
     for (const char c : strKeys) {
-        const SpecialKey* pSpecial = FindSpecialKey(c);
-        arguments << (pSpecial ? pSpecial->pszXName : c == '.' ? "period" : QString(QChar(c)));
+        const auto it = kSpecialKeys.find(c);
+        arguments << (it != kSpecialKeys.end() ? it->second.second : QString(QChar(c)));
     }
     CKeyReleaseCounter counter;
     window.installEventFilter(&counter);
@@ -114,9 +105,9 @@ void DialogTest::TypeKeys(const std::string& strKeys) {
         return;
     }
     for (const char c : strKeys) {
-        const SpecialKey* pSpecial = FindSpecialKey(c);
-        if (pSpecial) {
-            QTest::keyClick(QApplication::focusWidget(), pSpecial->key);
+        const auto it = kSpecialKeys.find(c);
+        if (it != kSpecialKeys.end()) {
+            QTest::keyClick(QApplication::focusWidget(), it->second.first);
         } else {
             QTest::keyClick(QApplication::focusWidget(), c);
         }

@@ -166,10 +166,7 @@ INSTANTIATE_TEST_SUITE_P(
                                      NoConnectionCase{"ZeroAddress", "0.0.0.0", "none",
                                                       kMsgUnableToConnect}),
 
-                     testing::Values(kCheck, kRegister)),
-    [](const auto& info) {
-        return std::string(std::get<0>(info.param).pszName) + "_" + std::get<1>(info.param);
-    });
+                     testing::Values(kCheck, kRegister)));
 
 }  // namespace
 }  // namespace station_test
