@@ -242,7 +242,7 @@ TEST_P(TypedAddress, IsStoredAsTyped) {
 INSTANTIATE_TEST_SUITE_P(
     Keys, TypedAddress,
     testing::Values(TypedCase{"192.168.1.20", "192.168.1.20"}, TypedCase{"10.1.2.3", "10.1.2.3"},
-                    TypedCase{"1.2.3.4", "1.2.3.4"},
+                    TypedCase{"1.2.3.4.", "1.2.3.4"},
                     TypedCase{"255.255.255.255", "255.255.255.255"},
                     TypedCase{"192168001020", "192.168.1.20"}, TypedCase{"300.1.2.3", "255.1.2.3"},
                     TypedCase{"\b.5", "5.0.0.1"}, TypedCase{"10.20\b\b\b5.6.7", "105.6.7.1"},
