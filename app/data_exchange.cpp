@@ -1,11 +1,10 @@
 #include "app/data_exchange.h"
 
 #include <QLineEdit>
-#include <QListWidget>
 #include <limits>
 
+#include "app/list_box.h"
 #include "app/message_box.h"
-#include "app/qt_text.h"
 #include "app/station_strings.h"
 #include "platform/format.h"
 
@@ -35,26 +34,12 @@ bool ParseUnsigned(const QString& strText, DWORD& dwValue) {
 
 }  // namespace
 
-int SelectListString(QListWidget& list, int nStartAfter, const CString& strText) {
-    const QString strPrefix = ToQString(strText);
-    const int nCount = list.count();
-    for (int nStep = 1; nStep <= nCount; ++nStep) {
-        const int nRow = (nStartAfter + nStep) % nCount;
-        if (list.item(nRow)->text().startsWith(strPrefix, Qt::CaseInsensitive)) {
-            list.setCurrentRow(nRow);
-            return nRow;
-        }
+void ExchangeListText(CListBox& list, CString& strValue, bool bSave) {
+    if (bSave) {
+        strValue = list.GetText(list.GetCurSel());
+    } else {
+        list.SelectString(-1, strValue);
     }
-    return -1;
-}
-
-void ExchangeListText(QListWidget& list, CString& strValue, bool bSave) {
-    if (!bSave) {
-        SelectListString(list, -1, strValue);
-        return;
-    }
-    const QList<QListWidgetItem*> selected = list.selectedItems();
-    strValue = selected.isEmpty() ? CString() : FromQString(selected.front()->text());
 }
 
 bool ExchangeUnsigned(QLineEdit& edit, DWORD& dwValue, bool bSave) {

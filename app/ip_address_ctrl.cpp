@@ -1,5 +1,6 @@
 #include "app/ip_address_ctrl.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -9,20 +10,24 @@
 #include <QValidator>
 #include <algorithm>
 
+#include "app/qt_text.h"
+#include "app/station_strings.h"
+#include "platform/format.h"
+
 namespace {
 
 constexpr int kMaxDigits = 3;
+constexpr uint kMaxOctet = 255;
 
-// Blank, or up to three digits worth at most 255; anything else is refused as typed.
+// Blank, or up to three digits; a value over 255 is corrected once it is typed.
 class COctetValidator : public QValidator {
 public:
     using QValidator::QValidator;
 
     State validate(QString& strInput, int&) const override {
-        if (strInput.size() > kMaxDigits) return Invalid;
         const bool bDigits =
             std::all_of(strInput.begin(), strInput.end(), [](QChar c) { return c.isDigit(); });
-        return bDigits && strInput.toInt() <= 255 ? Acceptable : Invalid;
+        return bDigits && strInput.size() <= kMaxDigits ? Acceptable : Invalid;
     }
 };
 
@@ -42,6 +47,8 @@ CIPAddressCtrl::CIPAddressCtrl(QWidget* pParent) : QWidget(pParent) {
         }
         QLineEdit* pField = new QLineEdit(this);
         pField->setObjectName(QStringLiteral("octet%1").arg(i + 1));
+        pField->setAccessibleName(
+            ToQString(FormatText(kFmtAddressFieldName, static_cast<unsigned>(i + 1))));
         pField->setFrame(false);
         pField->setAlignment(Qt::AlignCenter);
         pField->setValidator(pValidator);
@@ -49,9 +56,7 @@ CIPAddressCtrl::CIPAddressCtrl(QWidget* pParent) : QWidget(pParent) {
         // Tab leaves the control as a whole; the fields after the first are reached with a
         // dot, the arrows or a click.
         if (i > 0) pField->setFocusPolicy(Qt::ClickFocus);
-        connect(pField, &QLineEdit::textEdited, this, [this, i](const QString& strText) {
-            if (strText.size() == kMaxDigits) MoveToField(i + 1);
-        });
+        connect(pField, &QLineEdit::textEdited, this, [this, i] { OnFieldEdited(i); });
         pLayout->addWidget(pField, 1);
         m_arrFields[i] = pField;
     }
@@ -68,7 +73,7 @@ void CIPAddressCtrl::SetAddress(BYTE b1, BYTE b2, BYTE b3, BYTE b4) {
 void CIPAddressCtrl::GetAddress(BYTE& b1, BYTE& b2, BYTE& b3, BYTE& b4) const {
     BYTE* arrBytes[] = {&b1, &b2, &b3, &b4};
     for (size_t i = 0; i < m_arrFields.size(); ++i) {
-        // The validator keeps each field blank or within 0 to 255; blank converts to 0.
+        // Every edit corrects a value over 255 at once; blank converts to 0.
         *arrBytes[i] = static_cast<BYTE>(m_arrFields[i]->text().toUInt());
     }
 }
@@ -88,28 +93,90 @@ void CIPAddressCtrl::paintEvent(QPaintEvent*) {
 bool CIPAddressCtrl::eventFilter(QObject* pWatched, QEvent* pEvent) {
     const auto it = std::find(m_arrFields.begin(), m_arrFields.end(), pWatched);
     if (it == m_arrFields.end()) return QWidget::eventFilter(pWatched, pEvent);
-    const auto nIndex = static_cast<size_t>(it - m_arrFields.begin());
-    if (pEvent->type() == QEvent::FocusIn || pEvent->type() == QEvent::FocusOut) update();
-    if (pEvent->type() != QEvent::KeyPress) return false;
-    const auto* pKey = static_cast<QKeyEvent*>(pEvent);
-    const QLineEdit* pField = *it;
-    if (pKey->key() == Qt::Key_Period) {
-        MoveToField(nIndex + 1);
-        return true;
+    QLineEdit* pField = *it;
+    switch (pEvent->type()) {
+        case QEvent::FocusIn:
+            // A click places the caret where it lands; every other way in selects the field.
+            if (static_cast<QFocusEvent*>(pEvent)->reason() != Qt::MouseFocusReason) {
+                pField->selectAll();
+            }
+            update();
+            return false;
+        case QEvent::FocusOut:
+            if (pField == m_pAdvancedTo) m_pAdvancedTo = nullptr;
+            update();
+            return false;
+        case QEvent::KeyPress:
+            return OnFieldKey(static_cast<size_t>(it - m_arrFields.begin()),
+                              *static_cast<QKeyEvent*>(pEvent));
+        default:
+            return false;
     }
-    if (pKey->key() == Qt::Key_Right && pField->cursorPosition() == pField->text().size()) {
-        MoveToField(nIndex + 1);
-        return true;
-    }
-    if (pKey->key() == Qt::Key_Left && pField->cursorPosition() == 0 && nIndex > 0) {
-        MoveToField(nIndex - 1);
-        return true;
-    }
-    return false;
 }
 
-void CIPAddressCtrl::MoveToField(size_t nIndex) {
+bool CIPAddressCtrl::OnFieldKey(size_t nIndex, const QKeyEvent& key) {
+    QLineEdit* pField = m_arrFields[nIndex];
+    const bool bJustAdvanced = pField == m_pAdvancedTo;
+    m_pAdvancedTo = nullptr;
+    if ((key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+    const bool bSelection = pField->hasSelectedText();
+    const bool bAtStart = !bSelection && pField->cursorPosition() == 0;
+    const bool bAtEnd = !bSelection && pField->cursorPosition() == pField->text().size();
+    const bool bLast = nIndex + 1 == m_arrFields.size();
+    switch (key.key()) {
+        case Qt::Key_Period:
+            if (!bJustAdvanced && !pField->text().isEmpty()) {
+                MoveToField(nIndex + 1, ECaret::SelectAll);
+            }
+            return true;
+        case Qt::Key_Backspace:
+        case Qt::Key_Left:
+            if (!bAtStart || nIndex == 0) return false;
+            MoveToField(nIndex - 1, ECaret::End);
+            return true;
+        case Qt::Key_Right:
+            if (!bAtEnd || bLast) return false;
+            MoveToField(nIndex + 1, ECaret::Start);
+            return true;
+        default:
+            // A digit that a full field cannot take is refused audibly, not silently.
+            if (key.text().size() == 1 && key.text().front().isDigit() && !bSelection &&
+                pField->text().size() == kMaxDigits) {
+                QApplication::beep();
+                return true;
+            }
+            return false;
+    }
+}
+
+void CIPAddressCtrl::OnFieldEdited(size_t nIndex) {
+    QLineEdit* pField = m_arrFields[nIndex];
+    if (pField->text().toUInt() > kMaxOctet) {
+        // Corrected at once and kept in the field, selected, so the next digit types anew.
+        pField->setText(QString::number(kMaxOctet));
+        pField->selectAll();
+        QApplication::beep();
+        return;
+    }
+    if (pField->text().size() == kMaxDigits && nIndex + 1 < m_arrFields.size()) {
+        MoveToField(nIndex + 1, ECaret::SelectAll);
+        m_pAdvancedTo = m_arrFields[nIndex + 1];
+    }
+}
+
+void CIPAddressCtrl::MoveToField(size_t nIndex, ECaret caret) {
     if (nIndex >= m_arrFields.size()) return;
-    m_arrFields[nIndex]->setFocus(Qt::OtherFocusReason);
-    m_arrFields[nIndex]->selectAll();
+    QLineEdit* pField = m_arrFields[nIndex];
+    pField->setFocus(Qt::OtherFocusReason);
+    switch (caret) {
+        case ECaret::SelectAll:
+            pField->selectAll();
+            break;
+        case ECaret::Start:
+            pField->setCursorPosition(0);
+            break;
+        case ECaret::End:
+            pField->setCursorPosition(static_cast<int>(pField->text().size()));
+            break;
+    }
 }

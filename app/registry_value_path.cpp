@@ -31,10 +31,14 @@ bool CRegistryValuePath::OpenForReading(REGSAM samDesired) {
 }
 
 bool CRegistryValuePath::OpenForWriting() {
+    return CreateForWriting() == ERROR_SUCCESS;
+}
+
+LONG CRegistryValuePath::CreateForWriting() {
     Close();
-    return m_hRootKey &&
-           RegCreateKeyExA(m_hRootKey, m_strSubKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                           KEY_WRITE, nullptr, &m_hKey, nullptr) == ERROR_SUCCESS;
+    if (!m_hRootKey) return ERROR_INVALID_HANDLE;
+    return RegCreateKeyExA(m_hRootKey, m_strSubKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                           KEY_WRITE, nullptr, &m_hKey, nullptr);
 }
 
 void CRegistryValuePath::Close() {

@@ -18,6 +18,8 @@ public:
     bool OpenForReading(REGSAM samDesired);
     // Creates the key when it is missing.
     bool OpenForWriting();
+    // OpenForWriting with the registry's own result, which tells a refusal from a failure.
+    LONG CreateForWriting();
     void Close();
 
     bool ReadDword(DWORD& dwValue);

@@ -31,3 +31,8 @@ bool WriteRegistryDword(const CString& strFullPath, DWORD dwValue) {
     path.Close();
     return bWritten;
 }
+
+LONG CheckRegistryKeyWritable(const CString& strFullPath) {
+    CRegistryValuePath path(strFullPath, false);
+    return path.CreateForWriting();
+}

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/registry.h"
 #include "platform/types.h"
 
 // One value each, named by its full path, in one open, operate, close cycle.
@@ -11,3 +12,7 @@ DWORD ReadRegistryDword(const CString& strFullPath);
 bool WriteRegistryString(const CString& strFullPath, const CString& strValue, bool bExpand);
 // True when the value was stored as a 4-byte REG_DWORD.
 bool WriteRegistryDword(const CString& strFullPath, DWORD dwValue);
+// Whether the key of the value path may be written, answered by opening it for writing
+// (created when missing) and closing it: ERROR_SUCCESS, or the registry's refusal, such as
+// ERROR_ACCESS_DENIED for a user who may not change it.
+LONG CheckRegistryKeyWritable(const CString& strFullPath);

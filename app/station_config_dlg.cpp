@@ -10,6 +10,7 @@
 #include "app/dotted_ip.h"
 #include "app/host_name.h"
 #include "app/ip_address_ctrl.h"
+#include "app/list_box.h"
 #include "app/message_box.h"
 #include "app/objcomm_exchange.h"
 #include "app/qt_text.h"
@@ -34,6 +35,16 @@ CString StoredReaderName(const CString& strChoice) {
     return strChoice == kNoReader ? CString() : strChoice;
 }
 
+// Writes with pfnSave only once the key is known to take writes, so that an operator who may
+// not change the settings finds every value as it was. Null when everything was written,
+// else the message to show.
+const char* StoreSettings(CStationSettings& settings, bool (CStationSettings::*pfnSave)(),
+                          const char* pszNotAllowed, const char* pszFailed) {
+    const LONG lWritable = CStationSettings::CheckWritable();
+    if (lWritable == ERROR_ACCESS_DENIED) return pszNotAllowed;
+    return lWritable == ERROR_SUCCESS && (settings.*pfnSave)() ? nullptr : pszFailed;
+}
+
 }  // namespace
 
 CStationConfigDlg::CStationConfigDlg(CSmartCardService& readerService, QWidget* pParent)
@@ -47,6 +58,11 @@ CStationConfigDlg::CStationConfigDlg(CSmartCardService& readerService, QWidget* 
     // The edits' own menus would hide the dialog's, which holds the About entry.
     for (QWidget* pEdit : findChildren<QLineEdit*>()) {
         pEdit->setContextMenuPolicy(Qt::NoContextMenu);
+    }
+    // A screen reader names a control by the caption beside it; item views do not look for
+    // their caption themselves.
+    for (const QLabel* pLabel : findChildren<QLabel*>()) {
+        if (QWidget* pBuddy = pLabel->buddy()) pBuddy->setAccessibleName(pLabel->text());
     }
 
     m_strComputerName = GetHostComputerName(false);
@@ -116,12 +132,11 @@ void CStationConfigDlg::OnInitDialog() {
     DoDataExchange(false);
     setWindowIcon(m_hIcon);
     FillReaderLists();
-    const std::pair<QListWidget*, const CString*> arrChoices[] = {
-        {m_ctlContactList, &m_strReaderId},
-        {m_ctlPiccList, &m_strPiccReaderId},
-        {m_ctlExtList, &m_strExtReaderId}};
+    const std::pair<CListBox*, const CString*> arrChoices[] = {{m_ctlContactList, &m_strReaderId},
+                                                               {m_ctlPiccList, &m_strPiccReaderId},
+                                                               {m_ctlExtList, &m_strExtReaderId}};
     for (const auto& [pList, pstrReader] : arrChoices) {
-        SelectListString(*pList, 0, pstrReader->empty() ? CString(kNoReader) : *pstrReader);
+        pList->SelectString(0, pstrReader->empty() ? CString(kNoReader) : *pstrReader);
     }
     // The port is shown but changed only outside the dialog. The lists need no horizontal
     // extent of ours: Qt sizes their scroll range to the widest entry.
@@ -134,9 +149,9 @@ void CStationConfigDlg::FillReaderLists() {
     CStringArray arrReaders;
     // A failed listing leaves the array empty: every list then offers only "none".
     ListSmartCardReaders(arrReaders, m_readerService);
-    for (QListWidget* pList : {m_ctlContactList, m_ctlPiccList, m_ctlExtList}) {
-        pList->addItem(kNoReader);
-        for (const CString& strReader : arrReaders) pList->addItem(ToQString(strReader));
+    for (CListBox* pList : {m_ctlContactList, m_ctlPiccList, m_ctlExtList}) {
+        pList->AddString(kNoReader);
+        for (const CString& strReader : arrReaders) pList->AddString(strReader);
     }
 }
 
@@ -151,7 +166,12 @@ void CStationConfigDlg::OnSave() {
     settings.SetExtReaderId(StoredReaderName(m_strExtReaderId));
     settings.SetObjectCommunicatorPort(m_nPort);
     settings.SetObjectCommunicatorIp(m_strIp);
-    settings.Save();
+    // Unlike the settings store, the dialog tells the operator; the choices stay on screen.
+    if (const char* pszFailure =
+            StoreSettings(settings, &CStationSettings::Save, kMsgSaveNotAllowed, kMsgSaveFailed)) {
+        StationMessageBox(pszFailure);
+        return;
+    }
     OnOK();
 }
 
@@ -228,7 +248,13 @@ void CStationConfigDlg::OnRegister() {
     settings.Load();
     settings.SetPrinterName(m_strComputerName);
     settings.SetRegisterByName(1);
-    settings.SaveRegistration();
+    if (const char* pszFailure =
+            StoreSettings(settings, &CStationSettings::SaveRegistration, kMsgRegistrationNotAllowed,
+                          kMsgRegistrationNotStored)) {
+        // The label keeps saying what is stored.
+        StationMessageBox(pszFailure);
+        return;
+    }
     m_strPrinterName = m_strComputerName;
     UpdateRegistrationLabel(1);
     DoDataExchange(false);

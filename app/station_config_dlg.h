@@ -9,10 +9,10 @@
 #include "platform/types.h"
 
 class CIPAddressCtrl;
+class CListBox;
 class CObjCommMessage;
 class CObjCommResponse;
 class QLabel;
-class QListWidget;
 
 namespace Ui {
 class CStationConfigDlg;
@@ -61,9 +61,9 @@ private:
     bool m_bInitialised = false;
     std::chrono::milliseconds m_receiveTimeout = CObjCommConnection::kDefaultReceiveTimeout;
 
-    QListWidget* m_ctlExtList;
-    QListWidget* m_ctlContactList;
-    QListWidget* m_ctlPiccList;
+    CListBox* m_ctlExtList;
+    CListBox* m_ctlContactList;
+    CListBox* m_ctlPiccList;
     CIPAddressCtrl* m_ctlIpAddress;
     CString m_strReaderId;
     CString m_strPiccReaderId;

@@ -1,5 +1,8 @@
 #include "app/station_settings.h"
 
+#include <algorithm>
+#include <initializer_list>
+
 #include "app/registry_values.h"
 #include "app/text_utils.h"
 
@@ -13,11 +16,16 @@ CString ReadText(const char* pszName) {
 DWORD ReadNumber(const char* pszName) {
     return ReadRegistryDword(g_strStationKeyPath + pszName);
 }
-void WriteText(const char* pszName, const CString& strValue) {
-    WriteRegistryString(g_strStationKeyPath + pszName, strValue, false);
+bool WriteText(const char* pszName, const CString& strValue) {
+    return WriteRegistryString(g_strStationKeyPath + pszName, strValue, false);
 }
-void WriteNumber(const char* pszName, DWORD dwValue) {
-    WriteRegistryDword(g_strStationKeyPath + pszName, dwValue);
+bool WriteNumber(const char* pszName, DWORD dwValue) {
+    return WriteRegistryDword(g_strStationKeyPath + pszName, dwValue);
+}
+
+// Every write has been made, in the order listed, before the results are looked at.
+bool AllWritten(std::initializer_list<bool> written) {
+    return std::all_of(written.begin(), written.end(), [](bool bWritten) { return bWritten; });
 }
 
 void DefaultWhenBlank(CString& strValue, const char* pszDefault) {
@@ -48,19 +56,27 @@ void CStationSettings::Load() {
     DefaultWhenBlank(InstallPath, "");
 }
 
-void CStationSettings::Save() {
-    WriteText("ObjectCommunicatorIp", ObjectCommunicatorIp);
-    WriteNumber("ObjectCommunicatorPort", ObjectCommunicatorPort);
-    WriteText("PrinterName", PrinterName);
-    WriteText("StationName", StationName);
-    WriteText("ReaderId", ReaderId);
-    WriteText("PiccReaderId", PiccReaderId);
-    WriteText("ExtReaderId", ExtReaderId);
-    WriteNumber("RegisterByName", RegisterByName);
-    WriteNumber("SuppressDialogs", SuppressDialogs);
+bool CStationSettings::Save() {
+    return AllWritten({
+        WriteText("ObjectCommunicatorIp", ObjectCommunicatorIp),
+        WriteNumber("ObjectCommunicatorPort", ObjectCommunicatorPort),
+        WriteText("PrinterName", PrinterName),
+        WriteText("StationName", StationName),
+        WriteText("ReaderId", ReaderId),
+        WriteText("PiccReaderId", PiccReaderId),
+        WriteText("ExtReaderId", ExtReaderId),
+        WriteNumber("RegisterByName", RegisterByName),
+        WriteNumber("SuppressDialogs", SuppressDialogs),
+    });
 }
 
-void CStationSettings::SaveRegistration() {
-    WriteText("PrinterName", PrinterName);
-    WriteNumber("RegisterByName", RegisterByName);
+bool CStationSettings::SaveRegistration() {
+    return AllWritten({
+        WriteText("PrinterName", PrinterName),
+        WriteNumber("RegisterByName", RegisterByName),
+    });
+}
+
+LONG CStationSettings::CheckWritable() {
+    return CheckRegistryKeyWritable(g_strStationKeyPath);
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/registry.h"
 #include "platform/types.h"
 
 // "HKEY_LOCAL_MACHINE\SOFTWARE\Quenvale\Tarrow\": a value's full path is this followed by
@@ -6,13 +7,17 @@
 extern const CString g_strStationKeyPath;
 
 // The station's ten registry values. Load reads them all and applies the defaults; Save and
-// SaveRegistration write theirs one by one, each in its own open, write, close cycle, and
-// ignore failures: the settings then simply stay as they were.
+// SaveRegistration write theirs one by one, each in its own open, write, close cycle, and go
+// on past a failure: the value then simply stays as it was. Their result tells whether every
+// value was written.
 class CStationSettings {
 public:
     void Load();
-    void Save();
-    void SaveRegistration();
+    bool Save();
+    bool SaveRegistration();
+    // Asked before saving, so that a caller who may not write learns it before anything is
+    // written: ERROR_SUCCESS, ERROR_ACCESS_DENIED, or another registry failure.
+    static LONG CheckWritable();
 
     CString GetObjectCommunicatorIp() const { return ObjectCommunicatorIp; }
     void SetObjectCommunicatorIp(CString strValue) { ObjectCommunicatorIp = std::move(strValue); }

@@ -42,6 +42,20 @@ inline constexpr const char* kMsgClosedWithoutResponse =
 inline constexpr const char* kMsgMalformedResponse =
     "Object Communicator sent a malformed response.";
 
+// Storing the settings when the registry will not take them.
+inline constexpr const char* kMsgSaveNotAllowed =
+    "The settings could not be saved: you are not allowed to change them. Ask an administrator "
+    "to add you to the configure-station group.";
+inline constexpr const char* kMsgSaveFailed = "The settings could not be saved.";
+inline constexpr const char* kMsgRegistrationNotAllowed =
+    "The station was registered, but the registration could not be stored: you are not "
+    "allowed to change the settings.";
+inline constexpr const char* kMsgRegistrationNotStored =
+    "The station was registered, but the registration could not be stored.";
+
+// What screen readers call the address control's fields, numbered from 1.
+inline constexpr const char* kFmtAddressFieldName = "IP address, field %u";
+
 // About box.
 inline constexpr const char* kAboutProduct = "Olvane Desktop Utility Software 2.0";
 inline constexpr const char* kAboutVersionPrefix = "Configure Programming Station Version ";

@@ -54,6 +54,9 @@ BOOL CObjCommConnection::Connect(const CString& strIp, UINT nPort) {
     const SocketClock::time_point deadline = SocketDeadline(m_connectTimeout);
     sockaddr_in peer;
     if (!MakeIpv4Address(strIp, nPort, peer)) return FALSE;
+    // 0.0.0.0/8 ("this network") names no server. Linux would take 0.0.0.0 for this very
+    // host and reach whatever listens here, so no socket is even made for it.
+    if ((ntohl(peer.sin_addr.s_addr) >> 24) == 0) return FALSE;
     m_hSocket = socket(AF_INET, SOCK_STREAM, 0);
     if (m_hSocket == INVALID_SOCKET) return FALSE;
     sockaddr_in local;

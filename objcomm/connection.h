@@ -28,7 +28,8 @@ public:
     CObjCommConnection& operator=(const CObjCommConnection&) = delete;
     ~CObjCommConnection();
 
-    // strIp is dotted IPv4 text; no name is looked up.
+    // strIp is dotted IPv4 text; no name is looked up. An address of 0.0.0.0/8 fails
+    // without a connection attempt.
     BOOL Connect(const CString& strIp, UINT nPort);
     BOOL IsConnected() const { return m_bConnected; }
     BOOL Send(CObjCommMessage& request, const CString& strIdentifier, BOOL bLongLength);

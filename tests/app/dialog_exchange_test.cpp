@@ -7,8 +7,10 @@
 #include <QScrollBar>
 #include <QTest>
 #include <algorithm>
+#include <functional>
 
 #include "app/host_name.h"
+#include "app/list_box.h"
 #include "app/station_config_app.h"
 #include "app/station_strings.h"
 #include "tests/app/dialog_fixture.h"
@@ -160,19 +162,95 @@ TEST_P(Dismissal, ClosesWithoutWritingEvenWhenTheRulesFail) {
 
 INSTANTIATE_TEST_SUITE_P(Ways, Dismissal, testing::Values("Escape", "Cancel", "AltC", "CloseBox"));
 
-// --- what Save writes ---
+// --- no click or key takes a reader list's selection away (Qt's own lists let each of
+// these clear a single selection) ---
 
-void TypeAddress(QWidget& dialog, const char* const (&arrFields)[4]) {
-    for (int i = 0; i < 4; ++i) {
-        auto& field = FindControl<QLineEdit>(dialog, ("octet" + std::to_string(i + 1)).c_str());
-        field.clear();
-        QTest::keyClicks(&field, arrFields[i]);
+struct ListAction {
+    const char* pszName;
+    std::function<void(CListBox&)> act;
+};
+
+// A point of the list's blank area below its entries.
+QPoint BelowTheEntries(CListBox& list) {
+    const QPoint pt(4, list.viewport()->height() - 3);
+    EXPECT_FALSE(list.indexAt(pt).isValid()) << "the entries fill the list";
+    return pt;
+}
+
+QPoint OnTheSelection(CListBox& list) {
+    return list.visualItemRect(list.item(list.GetCurSel())).center();
+}
+
+const ListAction kListActions[] = {
+    {"Ctrl+click on the selected entry",
+     [](CListBox& list) {
+         QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier,
+                           OnTheSelection(list));
+     }},
+    {"Ctrl+Space",
+     [](CListBox& list) { QTest::keyClick(&list, Qt::Key_Space, Qt::ControlModifier); }},
+    {"click below the entries",
+     [](CListBox& list) {
+         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, BelowTheEntries(list));
+     }},
+    {"drag from the entry to below the entries",
+     [](CListBox& list) {
+         QTest::mousePress(list.viewport(), Qt::LeftButton, {}, OnTheSelection(list));
+         QTest::mouseMove(list.viewport(), BelowTheEntries(list));
+         QTest::mouseRelease(list.viewport(), Qt::LeftButton, {}, BelowTheEntries(list));
+     }},
+};
+
+class ListSelection : public DialogTest, public testing::WithParamInterface<const char*> {};
+
+TEST_P(ListSelection, StaysThroughEveryAttemptToRemoveIt) {
+    OpenDialog();
+    auto& list = Control<CListBox>(GetParam());
+    for (const ListAction& action : kListActions) {
+        Choose(GetParam(), "Reader A");
+        action.act(list);
+        EXPECT_NE(Selected(GetParam()), "") << action.pszName;
     }
 }
 
+INSTANTIATE_TEST_SUITE_P(Lists, ListSelection, testing::ValuesIn(kLists));
+
+// --- what Save writes ---
+
+struct TypedCase {
+    const char* pszKeys;  // as TypeKeys takes them
+    const char* pszStored;
+};
+
+void PrintTo(const TypedCase& c, std::ostream* pOut) {
+    *pOut << "typed '" << QString(c.pszKeys).replace('\b', "\\b").toStdString() << "'";
+}
+
+class TypedAddress : public DialogTest, public testing::WithParamInterface<TypedCase> {};
+
+// The control has the focus when the dialog opens, its first field selected.
+TEST_P(TypedAddress, IsStoredAsTyped) {
+    OpenDialog();
+    TypeKeys(GetParam().pszKeys);
+    Choose("contactList", "Reader A");
+    Click("saveButton");
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(StoredText("ObjectCommunicatorIp"), GetParam().pszStored);
+}
+
+// The stored address 127.0.0.1 is in the fields when typing starts.
+INSTANTIATE_TEST_SUITE_P(
+    Keys, TypedAddress,
+    testing::Values(TypedCase{"192.168.1.20", "192.168.1.20"}, TypedCase{"10.1.2.3", "10.1.2.3"},
+                    TypedCase{"1.2.3.4.", "1.2.3.4"},
+                    TypedCase{"255.255.255.255", "255.255.255.255"},
+                    TypedCase{"192168001020", "192.168.1.20"}, TypedCase{"300.1.2.3", "255.1.2.3"},
+                    TypedCase{"\b.5", "5.0.0.1"}, TypedCase{"10.20\b\b\b5.6.7", "105.6.7.1"},
+                    TypedCase{"1.2.3.4<<<<9", "1.29.3.4"}, TypedCase{"12>>9", "12.9.0.1"}));
+
 TEST_F(DialogTest, SaveStoresTheChoicesWithNoneAsEmptyAndCloses) {
     OpenDialog();
-    TypeAddress(*m_pDialog, {"192", "", "0", "10"});
+    TypeKeys("192\b>0.10");
     Choose("contactList", "none");
     Choose("piccList", "Reader B");
     Click("saveButton");
@@ -216,6 +294,53 @@ TEST_F(DialogTest, SaveStoresAListWithoutSelectionAsEmpty) {
     EXPECT_EQ(StoredText("ReaderId"), "");
     EXPECT_EQ(StoredText("PiccReaderId"), "Reader B");
 }
+
+TEST_F(DialogTest, ReaderNameThatIsNoTextKeepsItsBytesIntoTheRegistryAndBack) {
+    const CString strReader = "Bad\xff\xfeReader 00";
+    m_readers.m_arrReaders = {"Bad\xfe\xffReader 00", strReader};
+    OpenDialog();
+    Choose("piccList", strReader);
+    Click("saveButton");
+    EXPECT_EQ(StoredText("PiccReaderId"), strReader);
+    OpenDialog();
+    EXPECT_EQ(Selected("piccList"), strReader);
+}
+
+struct UnwritableCase {
+    const char* pszName;
+    bool bDenied;  // else the file is no registry at all
+    const char* pszMessage;
+};
+
+void PrintTo(const UnwritableCase& c, std::ostream* pOut) {
+    *pOut << c.pszName;
+}
+
+class UnwritableRegistry : public DialogTest, public testing::WithParamInterface<UnwritableCase> {};
+
+TEST_P(UnwritableRegistry, SaveSaysSoAndKeepsTheDialogAndTheRegistryAsTheyWere) {
+    if (GetParam().bDenied) {
+        StoreText("ReaderId", "Reader A");
+        DenyRegistryWrites();
+    } else {
+        WriteFileBytes(m_pRegistry->DatabasePath(), BytesOf("not a registry"));
+    }
+    const CByteArray before = ReadFileBytes(m_pRegistry->DatabasePath());
+    OpenDialog();
+    TypeKeys("10.1.2.3");
+    Choose("contactList", "Reader B");
+    Click("saveButton");
+    EXPECT_EQ(Messages(), CStringArray{GetParam().pszMessage});
+    EXPECT_TRUE(m_pDialog->isVisible());
+    EXPECT_EQ(Selected("contactList"), "Reader B");
+    EXPECT_EQ(AddressFields(*m_pDialog), (CStringArray{"10", "1", "2", "3"}));
+    EXPECT_TRUE(ReadFileBytes(m_pRegistry->DatabasePath()) == before) << "the registry changed";
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, UnwritableRegistry,
+                         testing::Values(UnwritableCase{"NotAllowed", true, kMsgSaveNotAllowed},
+                                         UnwritableCase{"FileIsNoRegistry", false,
+                                                        kMsgSaveFailed}));
 
 TEST_F(DialogTest, FailedSocketStartUpShowsOneMessageAndTouchesNothing) {
     CStationConfigApp app([]() -> BOOL { return FALSE; });

@@ -1,16 +1,67 @@
 #include "tests/app/dialog_fixture.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QApplication>
-#include <QListWidget>
+#include <QKeyEvent>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
+#include <algorithm>
 #include <filesystem>
+#include <map>
 
-#include "app/qt_text.h"
+#include "app/list_box.h"
 #include "app/registry_values.h"
 #include "app/station_settings.h"
 
 namespace station_test {
+
+namespace {
+
+// The keys TypeKeys writes as one character, with their names on an X server.
+const std::map<char, std::pair<Qt::Key, QString>> kSpecialKeys = {
+    {'\b', {Qt::Key_Backspace, "BackSpace"}},
+    {'<', {Qt::Key_Left, "Left"}},
+    {'>', {Qt::Key_Right, "Right"}},
+    {'.', {Qt::Key_Period, "period"}}};
+
+// Keys from the X server arrive when they arrive; each one's release shows it was handled.
+class CKeyReleaseCounter : public QObject {
+public:
+    int m_nReleased = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* pEvent) override {
+        if (pEvent->type() == QEvent::KeyRelease &&
+            !static_cast<QKeyEvent*>(pEvent)->isAutoRepeat()) {
+            ++m_nReleased;
+        }
+        return false;
+    }
+};
+
+void TypeThroughXServer(QWindow& window, const std::string& strKeys) {
+    // One command, since "key" takes every argument after it as a key to press.
+    QStringList arguments{"key", "--delay", "20"};
+    for (const char c : strKeys) {
+        const auto it = kSpecialKeys.find(c);
+        arguments << (it != kSpecialKeys.end() ? it->second.second : QString(QChar(c)));
+    }
+    CKeyReleaseCounter counter;
+    window.installEventFilter(&counter);
+    QProcess xdotool;
+    xdotool.start("xdotool", arguments);
+    const int nKeys = static_cast<int>(strKeys.size());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return counter.m_nReleased == nKeys; }, 10000))
+        << counter.m_nReleased << " of " << nKeys << " keys arrived";
+    EXPECT_TRUE(xdotool.waitForFinished());
+    window.removeEventFilter(&counter);
+}
+
+}  // namespace
 
 void EnsureApplication() {
     static int argc = 1;
@@ -34,29 +85,45 @@ CStationConfigDlg& DialogTest::OpenDialog() {
     return *m_pDialog;
 }
 
-void DialogTest::Choose(const char* pszList, const char* pszEntry) {
-    auto& list = Control<QListWidget>(pszList);
-    const QList<QListWidgetItem*> found = list.findItems(pszEntry, Qt::MatchExactly);
-    ASSERT_EQ(found.size(), 1) << pszEntry;
-    list.scrollToItem(found.front());
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
-                      list.visualItemRect(found.front()).center());
+void DialogTest::Choose(const char* pszList, const CString& strEntry) {
+    auto& list = Control<CListBox>(pszList);
+    const CStringArray arrEntries = Entries(pszList);
+    const auto it = std::find(arrEntries.begin(), arrEntries.end(), strEntry);
+    ASSERT_NE(it, arrEntries.end()) << strEntry;
+    QListWidgetItem* pItem = list.item(static_cast<int>(it - arrEntries.begin()));
+    list.scrollToItem(pItem);
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(pItem).center());
 }
 
 void DialogTest::Click(const char* pszButton) {
     QTest::mouseClick(&Control<QPushButton>(pszButton), Qt::LeftButton);
 }
 
+void DialogTest::TypeKeys(const std::string& strKeys) {
+    if (QGuiApplication::platformName() == "xcb") {
+        TypeThroughXServer(*m_pDialog->windowHandle(), strKeys);
+        return;
+    }
+    for (const char c : strKeys) {
+        const auto it = kSpecialKeys.find(c);
+        if (it != kSpecialKeys.end()) {
+            QTest::keyClick(QApplication::focusWidget(), it->second.first);
+        } else {
+            QTest::keyClick(QApplication::focusWidget(), c);
+        }
+    }
+}
+
 CStringArray DialogTest::Entries(const char* pszList) {
-    auto& list = Control<QListWidget>(pszList);
+    auto& list = Control<CListBox>(pszList);
     CStringArray arrEntries;
-    for (int i = 0; i < list.count(); ++i) arrEntries.push_back(FromQString(list.item(i)->text()));
+    for (int i = 0; i < list.count(); ++i) arrEntries.push_back(list.GetText(i));
     return arrEntries;
 }
 
 CString DialogTest::Selected(const char* pszList) {
-    const QList<QListWidgetItem*> selected = Control<QListWidget>(pszList).selectedItems();
-    return selected.isEmpty() ? CString() : FromQString(selected.front()->text());
+    auto& list = Control<CListBox>(pszList);
+    return list.GetText(list.GetCurSel());
 }
 
 void DialogTest::StoreText(const char* pszValue, const CString& strText) {
@@ -77,6 +144,23 @@ DWORD DialogTest::StoredDword(const char* pszValue) {
 
 bool DialogTest::RegistryUntouched() const {
     return !std::filesystem::exists(m_pRegistry->DatabasePath());
+}
+
+// Root ignores file modes, so as root the test process takes the identity of "nobody"
+// instead, its effective IDs only, which the destructor takes back.
+void DialogTest::DenyRegistryWrites() {
+    constexpr uid_t kNobody = 65534;
+    const bool bRoot = geteuid() == 0;
+    ASSERT_EQ(chmod(m_pRegistry->Folder().c_str(), bRoot ? 0755 : 0555), 0);
+    ASSERT_EQ(chmod(m_pRegistry->DatabasePath().c_str(), bRoot ? 0644 : 0444), 0);
+    if (!bRoot) return;
+    ASSERT_EQ(setegid(kNobody), 0);
+    ASSERT_EQ(seteuid(kNobody), 0);
+    m_bAsNobody = true;
+}
+
+DialogTest::~DialogTest() {
+    if (m_bAsNobody && (seteuid(0) != 0 || setegid(0) != 0)) ADD_FAILURE() << "still nobody";
 }
 
 }  // namespace station_test

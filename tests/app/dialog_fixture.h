@@ -6,6 +6,7 @@
 #include <memory>
 #include <ostream>
 #include <stdexcept>
+#include <string>
 
 #include "app/message_box.h"
 #include "app/station_config_dlg.h"
@@ -36,15 +37,21 @@ T& FindControl(QWidget& window, const char* pszName) {
 class DialogTest : public testing::Test {
 protected:
     void SetUp() override;
+    // Gives back the rights DenyRegistryWrites took, before the registry folder goes.
+    ~DialogTest() override;
 
     CStationConfigDlg& OpenDialog();
     template <typename T>
     T& Control(const char* pszName) {
         return FindControl<T>(*m_pDialog, pszName);
     }
-    // Clicks the entry of the list whose text is pszEntry.
-    void Choose(const char* pszList, const char* pszEntry);
+    // Clicks the entry of the list whose text is strEntry.
+    void Choose(const char* pszList, const CString& strEntry);
     void Click(const char* pszButton);
+    // Types into whatever has the focus: characters as they are, '\b' Backspace, '<' and '>'
+    // the arrow keys. On a real X server the keys go through it (xdotool), else they are Qt
+    // key events.
+    void TypeKeys(const std::string& strKeys);
     // The texts of a list's entries, and of its selected one ("" without a selection).
     CStringArray Entries(const char* pszList);
     CString Selected(const char* pszList);
@@ -56,6 +63,9 @@ protected:
     static DWORD StoredDword(const char* pszValue);
     // True until something writes to the registry.
     bool RegistryUntouched() const;
+    // From here to the end of the test the registry, which must exist, may be read but not
+    // written, as for an operator outside the configure-station group.
+    void DenyRegistryWrites();
 
     std::unique_ptr<CTempRegistry> m_pRegistry;
     std::unique_ptr<CMessageRecorder> m_pMessages;
@@ -63,6 +73,9 @@ protected:
     // Where the dialog finds its readers: m_readers unless a test says otherwise.
     CSmartCardService* m_pReaderService = &m_readers;
     std::unique_ptr<CStationConfigDlg> m_pDialog;
+
+private:
+    bool m_bAsNobody = false;
 };
 
 }  // namespace station_test

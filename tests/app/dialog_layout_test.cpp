@@ -1,4 +1,5 @@
 // The dialogs as the templates lay them out, and how the keyboard reaches everything.
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -8,6 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <cmath>
+#include <map>
 
 #include "app/about_dlg.h"
 #include "app/station_strings.h"
@@ -98,6 +100,32 @@ TEST_F(DialogTest, TabVisitsTheControlsInTemplateOrder) {
         EXPECT_EQ(QApplication::focusWidget()->objectName(), pszNext);
     }
     EXPECT_FALSE(Control<QPushButton>("saveButton").isDefault());
+}
+
+// The whole map compared at once: every focusable control named, no name given twice, and
+// no control a screen reader would reach without the test knowing it.
+TEST_F(DialogTest, EveryFocusableControlHasAnAccessibleNameOfItsOwn) {
+    OpenDialog();
+    std::map<QString, QString> names;
+    for (QWidget* pWidget : m_pDialog->findChildren<QWidget*>()) {
+        if (pWidget->focusPolicy() == Qt::NoFocus) continue;
+        names[pWidget->objectName()] =
+            QAccessible::queryAccessibleInterface(pWidget)->text(QAccessible::Name);
+    }
+    const std::map<QString, QString> expected = {
+        {"octet1", "IP address, field 1"},
+        {"octet2", "IP address, field 2"},
+        {"octet3", "IP address, field 3"},
+        {"octet4", "IP address, field 4"},
+        {"portEdit", "Port"},
+        {"checkIfPresentButton", "Check if present"},
+        {"registerButton", "Register"},
+        {"contactList", "Internal Contact Smart Card Reader"},
+        {"piccList", "Internal Contactless Smart Card Reader"},
+        {"extList", "External Smart Card Reader"},
+        {"saveButton", "Save"},
+        {"cancelButton", "Cancel"}};
+    EXPECT_EQ(names, expected);
 }
 
 // With no server listening, both requests end at once in "unable to connect".

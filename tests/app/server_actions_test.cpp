@@ -117,23 +117,56 @@ TEST_F(ServerActionTest, RegisterStoresTheHostNameAndRelabelsWithoutAMessage) {
               std::string::npos);
 }
 
-class EitherButton : public DialogTest, public testing::WithParamInterface<const char*> {};
+TEST_F(ServerActionTest, RegistrationThatCannotBeStoredIsToldAndTheLabelStays) {
+    DenyRegistryWrites();
+    const CByteArray before = ReadFileBytes(m_pRegistry->DatabasePath());
+    Click(kRegister);
+    EXPECT_EQ(Messages(), CStringArray{kMsgRegistrationNotAllowed});
+    EXPECT_EQ(Label(), kRegistrationRequired);
+    EXPECT_TRUE(ReadFileBytes(m_pRegistry->DatabasePath()) == before) << "the registry changed";
+}
 
-TEST_P(EitherButton, BrokenRuleOpensNoConnection) {
+// A local server listens, but nothing may reach it: the rules stop the request first, and
+// 0.0.0.0, which a stored address that does not parse shows, would be this very host.
+struct NoConnectionCase {
+    const char* pszName;
+    const char* pszStoredIp;
+    const char* pszPiccReader;
+    const char* pszMessage;
+};
+
+void PrintTo(const NoConnectionCase& c, std::ostream* pOut) {
+    *pOut << c.pszName;
+}
+
+class NoConnection : public DialogTest,
+                     public testing::WithParamInterface<std::tuple<NoConnectionCase, const char*>> {
+};
+
+TEST_P(NoConnection, ReachesTheLocalServer) {
+    const auto& [c, pszButton] = GetParam();
     UINT nPort = 0;
     const SOCKET hListener = BindLowLoopbackPort(nPort);
     ASSERT_EQ(listen(hListener, 1), 0);
     StoreDword("ObjectCommunicatorPort", nPort);
+    StoreText("ObjectCommunicatorIp", c.pszStoredIp);
     OpenDialog();
     Choose("contactList", "Reader A");
-    Choose("piccList", "Reader A");
-    Click(GetParam());
-    EXPECT_EQ(Messages(), CStringArray{kMsgSameStationReader});
+    Choose("piccList", c.pszPiccReader);
+    Click(pszButton);
+    EXPECT_EQ(Messages(), CStringArray{c.pszMessage});
     EXPECT_FALSE(WaitForSocket(hListener, false, SocketDeadline(0ms))) << "a connection came";
     closesocket(hListener);
 }
 
-INSTANTIATE_TEST_SUITE_P(Buttons, EitherButton, testing::Values(kCheck, kRegister));
+INSTANTIATE_TEST_SUITE_P(
+    Buttons, NoConnection,
+    testing::Combine(testing::Values(NoConnectionCase{"BrokenRule", "127.0.0.1", "Reader A",
+                                                      kMsgSameStationReader},
+                                     NoConnectionCase{"ZeroAddress", "0.0.0.0", "none",
+                                                      kMsgUnableToConnect}),
+
+                     testing::Values(kCheck, kRegister)));
 
 }  // namespace
 }  // namespace station_test

@@ -274,14 +274,17 @@ TEST_F(ConnectionTest, FrameOfFourKiBInOneSegmentTakesAtMostTwoRecvCalls) {
 
 // --- connecting and sending ---
 
+// The listener never accepts: any connection that reached it would wait in its queue.
 TEST_F(ConnectionTest, FailedConnectLeavesTheConnectionUnusable) {
     // Bound but not listening: connecting to it is refused at once.
     UINT nRefusingPort = 0;
     const SOCKET hBound = BindLoopback(nRefusingPort);
-    const std::pair<const char*, UINT> targets[] = {{"127.0.0.1", nRefusingPort},
-                                                    {"localhost", peer->GetPort()},
-                                                    {"127.0.0", peer->GetPort()},
-                                                    {"127.0.0.256", peer->GetPort()}};
+    UINT nListening = 0;
+    const SOCKET hListener = BindLoopback(nListening);
+    ASSERT_EQ(listen(hListener, 1), 0);
+    const std::pair<const char*, UINT> targets[] = {
+        {"127.0.0.1", nRefusingPort}, {"localhost", nListening}, {"127.0.0", nListening},
+        {"127.0.0.256", nListening},  {"0.0.0.0", nListening},   {"0.255.255.255", nListening}};
     for (const auto& [pszIp, nPort] : targets) {
         EXPECT_FALSE(connection->Connect(pszIp, nPort)) << pszIp;
         EXPECT_FALSE(connection->IsConnected());
@@ -289,6 +292,8 @@ TEST_F(ConnectionTest, FailedConnectLeavesTheConnectionUnusable) {
         EXPECT_FALSE(connection->Send(request, "ID", FALSE));
         EXPECT_EQ(Receive(), nullptr);
     }
+    EXPECT_FALSE(WaitForSocket(hListener, false, SocketDeadline(0ms))) << "a connection came";
+    closesocket(hListener);
     closesocket(hBound);
 }
 

@@ -120,15 +120,23 @@ INSTANTIATE_TEST_SUITE_P(Exchanges, ExchangeTest, testing::Values(
     ExchangeCaseName);
 // clang-format on
 
+// 0.0.0.0 would reach the local listener, which never accepts, if send tried it.
 TEST(SendTest, ExitStatusTellsRefusedConnectionFromBadWords) {
     UINT nPort = 0;
     const SOCKET hBound = BindLoopback(nPort);
-    const std::string strTo = "127.0.0.1:" + std::to_string(nPort);
-    const CProcessResult refused = RunProcess({kTool, "send", "--to", strTo, "health"});
+    UINT nListening = 0;
+    const SOCKET hListener = BindLoopback(nListening);
+    ASSERT_EQ(listen(hListener, 1), 0);
+    for (const std::string& strTo :
+         {"127.0.0.1:" + std::to_string(nPort), "0.0.0.0:" + std::to_string(nListening)}) {
+        const CProcessResult refused = RunProcess({kTool, "send", "--to", strTo, "health"});
+        EXPECT_EQ(refused.nStatus, 3);
+        EXPECT_EQ(refused.strOut, "");
+        EXPECT_EQ(refused.strErr, "objcomm send: cannot connect to " + strTo + "\n");
+    }
+    EXPECT_FALSE(WaitForSocket(hListener, false, SocketDeadline(std::chrono::milliseconds(0))));
+    closesocket(hListener);
     closesocket(hBound);
-    EXPECT_EQ(refused.nStatus, 3);
-    EXPECT_EQ(refused.strOut, "");
-    EXPECT_EQ(refused.strErr, "objcomm send: cannot connect to " + strTo + "\n");
 
     const CProcessResult usage = RunProcess({kTool, "send", "--to", "127.0.0.1", "health"});
     EXPECT_EQ(usage.nStatus, 2);
