@@ -1,7 +1,7 @@
 #pragma once
 #include <span>
 
-#include "objcomm/station/text_table.h"
+#include "objcomm/text_table.h"
 
 // The first byte of most card-station responses names the reader or port the command went
 // to. Each class recognises only some of the codes and shows the rest with its own text;

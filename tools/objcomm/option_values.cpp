@@ -1,9 +1,10 @@
-#include "tools/objcomm/usage_error.h"
+#include "tools/objcomm/option_values.h"
 
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
-#include <vector>
+
+#include "tools/objcomm/usage_error.h"
 
 unsigned long ParseNumberArgument(const std::string& strOption, const std::string& strText,
                                   unsigned long nMax) {
