@@ -8,9 +8,11 @@
 #include <memory>
 
 #include "objcomm/checksum.h"
+#include "objcomm/frame_codes.h"
 #include "objcomm/length_prefix.h"
 #include "objcomm/out_binary_string.h"
 #include "objcomm/response.h"
+#include "objcomm/station/bulk_process_response.h"
 
 namespace {
 
@@ -38,10 +40,12 @@ void AppendUpdateCommand(COutBinaryString& payload, int nIndex) {
 // The whole frame in the long form with a 16-bit length.
 CByteArray BulkProcessFrame(int nCommands) {
     COutBinaryString body;
-    body.AppendByte(0x0C).AppendWord(1).AppendWord(static_cast<WORD>(nCommands));
+    body.AppendByte(CRspBulkProcess::kSubCommand).AppendWord(1);
+    body.AppendWord(static_cast<WORD>(nCommands));
     for (int i = 0; i < nCommands; ++i) AppendUpdateCommand(body, i);
     COutBinaryString frame;
-    frame.AppendByte(0x00).SetPrefix(kCountByte).AppendString("ID").AppendByte(0x0A);
+    frame.AppendByte(kLongForm16).SetPrefix(kCountByte).AppendString("ID");
+    frame.AppendByte(kPassThrough);
     frame.SetPrefix(kCountWord).AppendBytes(body.GetBytes()).AppendChecksum();
     return frame.GetBytes();
 }

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "objcomm/checksum.h"
+#include "objcomm/frame_codes.h"
 #include "objcomm/health_check_request.h"
 #include "objcomm/key_record.h"
 #include "objcomm/key_tags.h"
@@ -16,8 +17,8 @@ namespace {
 
 CByteArray SmallFrame() {
     COutBinaryString out;
-    out.AppendByte(0x00).SetPrefix(kCountByte).AppendString("0123456789ABCDEF");
-    out.AppendByte(0xFF).SetPrefix(kCountWord).AppendBytes({0x93}).AppendChecksum();
+    out.AppendByte(kLongForm16).SetPrefix(kCountByte).AppendString(kStationIdentifier);
+    out.AppendByte(kError).SetPrefix(kCountWord).AppendBytes({0x93}).AppendChecksum();
     return out.GetBytes();
 }
 
@@ -32,7 +33,8 @@ CByteArray KeyStoreFrame(size_t nBodyBytes) {
         body.AppendByte(static_cast<BYTE>(tag)).AppendBytes(value);
     }
     COutBinaryString frame;
-    frame.AppendByte(0x02).SetPrefix(kCountByte).AppendString("ID").AppendByte(0x03);
+    frame.AppendByte(kLongForm32).SetPrefix(kCountByte).AppendString("ID");
+    frame.AppendByte(kKeyStore);
     frame.SetPrefix(kCountDWord).AppendBytes(body.GetBytes()).AppendChecksum();
     return frame.GetBytes();
 }

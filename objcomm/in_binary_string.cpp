@@ -31,6 +31,10 @@ DWORD CInBinaryString::ReadNumber(int nWidth) {
     return ReadBigEndian(nWidth, [this] { return ReadByte(); });
 }
 
+long long CInBinaryString::ReadFieldLength(int nMode) {
+    return ReadLength(nMode, [this] { return ReadByte(); });
+}
+
 template <typename Sink>
 void CInBinaryString::ReadRun(long long nCount, Sink&& sink) {
     if (nCount <= 0) return;
@@ -48,15 +52,13 @@ void CInBinaryString::ReadRun(long long nCount, Sink&& sink) {
 
 CString CInBinaryString::ReadString(int nMode) {
     CString text;
-    ReadRun(ReadLength(nMode, [this] { return ReadByte(); }),
-            [&](auto first, auto last) { text.assign(first, last); });
+    ReadRun(ReadFieldLength(nMode), [&](auto first, auto last) { text.assign(first, last); });
     return text;
 }
 
 void CInBinaryString::ReadBytes(CByteArray& out, int nMode) {
     out.clear();
-    ReadRun(ReadLength(nMode, [this] { return ReadByte(); }),
-            [&](auto first, auto last) { out.assign(first, last); });
+    ReadRun(ReadFieldLength(nMode), [&](auto first, auto last) { out.assign(first, last); });
 }
 
 bool CInBinaryString::VerifyChecksum() {

@@ -32,6 +32,8 @@ public:
 private:
     // Throws when m_nPos is not on a byte: at or past the end, or negative.
     void RequireByte() const;
+    // The length of a field in nMode, its prefix read from here.
+    long long ReadFieldLength(int nMode);
     // Hands out up to nCount bytes from the cursor; throws after taking what there was.
     template <typename Sink>
     void ReadRun(long long nCount, Sink&& sink);
