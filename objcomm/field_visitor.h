@@ -2,7 +2,6 @@
 #include "objcomm/text_table.h"
 #include "platform/types.h"
 
-// How a number reads to a person: by a formatter, or by its text in a code table.
 using Formatter = CString (*)(DWORD dwValue);
 CString FormatHexByte(DWORD dwValue);   // "%02X"
 CString FormatDecimal(DWORD dwValue);   // "%d"
@@ -11,6 +10,7 @@ CString FormatHexDWord(DWORD dwValue);  // "%08x"
 // "%02x": lowercase, and every significant digit of a wider number.
 CString FormatLowerHex(DWORD dwValue);
 
+// How a number reads to a person: by a formatter, or by its text in a code table.
 class CShow {
 public:
     CShow() = default;

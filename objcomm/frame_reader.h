@@ -44,7 +44,8 @@ void ReadFrameLayoutFrom(TSource& source, CFrameLayout& layout, DWORD dwMaxBody 
         nNext += nLength;
         layout.nCommand = nextByte();
     }
-    const DWORD dwBody = ReadBigEndian(layout.nForm == kLongForm32 ? 4 : 2, nextByte);
+    const int nBodyMode = layout.nForm == kLongForm32 ? kCountDWord : kCountWord;
+    const DWORD dwBody = ReadBigEndian(PrefixWidth(nBodyMode), nextByte);
     if (dwBody > dwMaxBody) throw CPassThruParseError();
     layout.nBodyOffset = nNext;
     layout.nBodyLength = dwBody;

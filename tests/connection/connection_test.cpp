@@ -166,15 +166,6 @@ INSTANTIATE_TEST_SUITE_P(
         EndCase{"BadChecksum", {Write(Hex("99 00 00 98"))}, EExchangeOutcome::kMalformed}),
     EndCaseName);
 
-TEST(ExchangeTest, RefusedConnectionIsCannotConnect) {
-    UINT nRefusingPort = 0;
-    const SOCKET hBound = BindLoopback(nRefusingPort);
-    CMsgHealthCheck request(true, 0);
-    EXPECT_EQ(ExchangeOnce("127.0.0.1", nRefusingPort, request, {}).eOutcome,
-              EExchangeOutcome::kCannotConnect);
-    closesocket(hBound);
-}
-
 TEST_F(ConnectionTest, FrameCutShortByTheTimeOutIsReadWholeByTheNextReceive) {
     const CByteArray frame = LongFrame(0xFF, {0x93});
     const CByteArray head(frame.begin(), frame.begin() + 3);
