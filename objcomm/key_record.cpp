@@ -7,6 +7,9 @@
 
 namespace {
 
+// A tagged item's value is counted in two bytes wherever it travels.
+constexpr int kItemLengthMode = kCountWord;
+
 constexpr BYTE kMemberOrder[] = {
     kTagCheck,  kTagComment,    kTagCreated,   kTagEncrypted,     kTagExpiration, kTagGenerator,
     kTagHolder, kTagIdentifier, kTagInjection, kTagTransformCode, kTagVersion,    kTagNumber,
@@ -37,9 +40,9 @@ bool CKeyRecord::SetField(int nTag, const CByteArray& value) {
 size_t CKeyRecord::ReadItem(CInBinaryString& reader) {
     const BYTE tag = reader.ReadByte();
     CByteArray value;
-    reader.ReadBytes(value, kCountWord);
+    reader.ReadBytes(value, kItemLengthMode);
     if (!SetField(tag, value)) throw CPassThruParseError();
-    return 3 + value.size();
+    return 1 + PrefixWidth(kItemLengthMode) + value.size();
 }
 
 bool CKeyRecord::IsPresent(size_t nSlot) const {
