@@ -113,7 +113,7 @@ TEST_P(ToolCasesTest, EveryCaseGivesItsOutputAndStatus) {
     }
 }
 
-// Each frame that decodes, its payload cut at every length: a response or a format error,
+// Each frame that decodes, its body cut at every length: a response or a format error,
 // never anything else; what a constructor built before the cut is freed (LeakSanitizer).
 TEST_P(ToolCasesTest, EveryCutPayloadDecodesOrIsRejected) {
     for (const CCase& c : ReadCases(Path())) {
