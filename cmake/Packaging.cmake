@@ -17,9 +17,6 @@ install(FILES ${debian_dir}/copyright ${changelog_gz} README.md
   DESTINATION ${CMAKE_INSTALL_DOCDIR})
 # The README shows it from beside itself.
 install(FILES docs/configure-station.png DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)
-# Where the registry keeps the settings; the path is fixed, whatever the prefix. postinst
-# hands it to the operators' group.
-install(DIRECTORY DESTINATION /var/lib/configure-station)
 
 set(CPACK_PACKAGE_NAME configure-station)
 set(CPACK_PACKAGE_VENDOR "Olvane")
@@ -36,4 +33,5 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, pcscd, adduser")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${debian_dir}/postinst ${debian_dir}/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/DebianStateFolder.cmake)
 include(CPack)
