@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the scripts that keep helpers running while they work. `background CMD ...`
 # starts CMD in the background; `stop_background` (for the script's EXIT trap) stops them,
 # the newest first, since later helpers lean on earlier ones.
