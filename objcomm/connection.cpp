@@ -153,8 +153,8 @@ DWORD CObjCommConnection::RecvBlock(int nMode) {
             break;
     }
     if (nCount > kMaxBodyLength) {
-        // Where this frame would end is unknowable, so nothing after it can be trusted.
-        DropBuffered();
+        // Where this frame would end is unknowable, so nothing after it can be read in step.
+        Abandon();
         throw CPassThruParseError();
     }
     Need(nCount);
@@ -214,6 +214,15 @@ bool CObjCommConnection::ArmReceiveTimeout() {
         m_socketRecvTimeout = wait;
     }
     return true;
+}
+
+void CObjCommConnection::Abandon() {
+    closesocket(m_hSocket);
+    m_hSocket = INVALID_SOCKET;
+    m_bConnected = FALSE;
+    // The tag belongs to an exchange that cannot go on.
+    m_dwTag = 0;
+    DropBuffered();
 }
 
 void CObjCommConnection::DropBuffered() {

@@ -34,7 +34,8 @@ public:
     BOOL Send(CObjCommMessage& request, const CString& strIdentifier, BOOL bLongLength);
     // The next frame as a response the caller owns, or null when the peer closed (or the
     // receive time-out passed) before a whole frame arrived. The factory's format errors
-    // pass through, as does CPassThruParseError for a body longer than kMaxBodyLength.
+    // pass through, as does CPassThruParseError for a body longer than kMaxBodyLength; that
+    // one also closes the connection (tag 0), so every later Receive returns null.
     CObjCommResponse* Receive(DWORD dwContext);
 
     // Each Receive gets the whole receive time-out, however the frame trickles in.
@@ -60,6 +61,8 @@ private:
     void FillBuffer();
     // Gives the next recv what is left of this Receive's time; false when nothing is.
     bool ArmReceiveTimeout();
+    // Closes the socket and forgets the tag and every buffered byte.
+    void Abandon();
     void DropBuffered();
 
     BOOL m_bConnected = FALSE;

@@ -9,8 +9,12 @@ size_t CInBinaryString::GetRemaining() const {
     return IsExhausted() ? 0 : m_bytes.size() - static_cast<size_t>(m_nPos);
 }
 
-BYTE CInBinaryString::ReadByte() {
+void CInBinaryString::RequireByte() const {
     if (IsExhausted()) throw CInBinaryStringException{m_nPos};
+}
+
+BYTE CInBinaryString::ReadByte() {
+    RequireByte();
     return m_bytes[static_cast<size_t>(m_nPos++)];
 }
 
@@ -26,16 +30,22 @@ DWORD CInBinaryString::ReadDWord() {
 
 long long CInBinaryString::ReadCount(int nMode) {
     switch (nMode) {
-        case -1: return ReadByte();
-        case -2: return ReadWord();
-        case -4: return ReadDWord();
-        default: return nMode;
+        case -1:
+            return ReadByte();
+        case -2:
+            return ReadWord();
+        case -4:
+            return ReadDWord();
+        default:
+            return nMode;
     }
 }
 
 template <typename Sink>
 void CInBinaryString::ReadRun(long long nCount, Sink&& sink) {
     if (nCount <= 0) return;
+    // Before any iterator is formed from m_nPos, which a caller may have set anywhere.
+    RequireByte();
     // The count may be a hostile claim: never size anything by it, only by what is here.
     const size_t available = GetRemaining();
     const size_t take = std::min(static_cast<unsigned long long>(nCount),
@@ -58,6 +68,8 @@ void CInBinaryString::ReadBytes(CByteArray& out, int nMode) {
 }
 
 bool CInBinaryString::VerifyChecksum() {
+    // The sum runs over m_nPos bytes, so the position must be inside the bytes first.
+    RequireByte();
     const BYTE expected = ComputeChecksum(m_bytes.data(), static_cast<size_t>(m_nPos));
     return ReadByte() == expected;
 }

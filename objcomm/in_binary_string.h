@@ -28,6 +28,8 @@ public:
     int m_nPos = 0;
 
 private:
+    // Throws when m_nPos is not on a byte: at or past the end, or negative.
+    void RequireByte() const;
     long long ReadCount(int nMode);
     // Hands out up to nCount bytes from the cursor; throws after taking what there was.
     template <typename Sink>

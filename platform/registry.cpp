@@ -1,5 +1,6 @@
 #include "platform/registry.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <mutex>
@@ -19,6 +20,8 @@ namespace {
 
 // Far beyond any setting; keeps one value from swallowing the file.
 constexpr DWORD kMaxValueBytes = 1 << 20;
+constexpr size_t kMaxKeyNamePart = 255;
+constexpr size_t kMaxKeyDepth = 512;
 
 CRegistryKey g_rootKeys[5];
 
@@ -52,10 +55,18 @@ HKEY Register(std::unique_ptr<CRegistryKey> key) {
     return *g_openKeys.insert(key.release()).first;
 }
 
-// Sub-keys are names joined by single backslashes; an empty one names the parent itself.
+// Sub-keys are names of 1 to kMaxKeyNamePart characters joined by single backslashes; an
+// empty one names the parent itself.
 bool IsValidSubKey(const CString& strSubKey) {
-    return strSubKey.empty() || (strSubKey.front() != '\\' && strSubKey.back() != '\\' &&
-                                 strSubKey.find("\\\\") == CString::npos);
+    for (size_t nStart = 0; nStart < strSubKey.size();) {
+        const size_t nEnd = std::min(strSubKey.find('\\', nStart), strSubKey.size());
+        const size_t nLength = nEnd - nStart;
+        if (nLength == 0 || nLength > kMaxKeyNamePart || nEnd + 1 == strSubKey.size()) {
+            return false;
+        }
+        nStart = nEnd + 1;
+    }
+    return true;
 }
 
 LONG ChildPath(HKEY hParent, LPCSTR lpSubKey, CString& strPath) {
@@ -69,7 +80,8 @@ LONG ChildPath(HKEY hParent, LPCSTR lpSubKey, CString& strPath) {
         return ERROR_INVALID_HANDLE;
     }
     if (!strSubKey.empty()) strPath += "\\" + strSubKey;
-    return ERROR_SUCCESS;
+    const auto nDepth = static_cast<size_t>(std::ranges::count(strPath, '\\'));
+    return nDepth <= kMaxKeyDepth ? ERROR_SUCCESS : ERROR_INVALID_PARAMETER;
 }
 
 LONG OpenKey(HKEY hParent, LPCSTR lpSubKey, REGSAM samDesired, bool bCreate, PHKEY phkResult,
@@ -102,6 +114,25 @@ LONG UseKey(HKEY hKey, REGSAM samNeeded, CRegistryKey*& pKey) {
     pKey = FindOpenKey(hKey);
     if (!pKey) return ERROR_INVALID_HANDLE;
     return (pKey->samDesired & samNeeded) == samNeeded ? ERROR_SUCCESS : ERROR_ACCESS_DENIED;
+}
+
+// UseKey for a call on one value: strName is its name, none naming the key's default value.
+LONG UseKeyValue(HKEY hKey, REGSAM samNeeded, LPCSTR lpValueName, CRegistryKey*& pKey,
+                 CString& strName) {
+    strName = lpValueName ? lpValueName : "";
+    if (strName.size() > kMaxValueNameChars) return ERROR_INVALID_PARAMETER;
+    return UseKey(hKey, samNeeded, pKey);
+}
+
+LONG DeleteKey(HKEY hKey, LPCSTR lpSubKey, CRegistryDatabase::EDeletion deletion) {
+    CString strPath;
+    LONG lResult = ChildPath(hKey, lpSubKey, strPath);
+    if (lResult != ERROR_SUCCESS) return lResult;
+    const bool bRoot = strPath.find('\\') == CString::npos;
+    if (bRoot && deletion != CRegistryDatabase::EDeletion::Contents) return ERROR_ACCESS_DENIED;
+    std::unique_ptr<CRegistryDatabase> database;
+    lResult = CRegistryDatabase::Open(CRegistryDatabase::EAccess::ReadWrite, database);
+    return lResult == ERROR_SUCCESS ? database->DeleteKey(strPath, deletion) : lResult;
 }
 
 // Type and size always; the data only when the caller's buffer holds all of it.
@@ -142,10 +173,11 @@ LONG RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD, LPDWORD lpType, LP
                       LPDWORD lpcbData) {
     if (lpData && !lpcbData) return ERROR_INVALID_PARAMETER;
     CRegistryKey* pKey = nullptr;
-    LONG lResult = UseKey(hKey, KEY_QUERY_VALUE, pKey);
+    CString strName;
+    LONG lResult = UseKeyValue(hKey, KEY_QUERY_VALUE, lpValueName, pKey, strName);
     if (lResult != ERROR_SUCCESS) return lResult;
     CRegistryValue value;
-    lResult = pKey->database->QueryValue(pKey->nKeyId, lpValueName ? lpValueName : "", value);
+    lResult = pKey->database->QueryValue(pKey->nKeyId, strName, value);
     if (lResult != ERROR_SUCCESS) return lResult;
     return CopyValueOut(value, lpType, lpData, lpcbData);
 }
@@ -154,17 +186,29 @@ LONG RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD, DWORD dwType, const BY
                     DWORD cbData) {
     if (!IsSupportedValue(dwType, lpData, cbData)) return ERROR_INVALID_PARAMETER;
     CRegistryKey* pKey = nullptr;
-    const LONG lResult = UseKey(hKey, KEY_SET_VALUE, pKey);
+    CString strName;
+    const LONG lResult = UseKeyValue(hKey, KEY_SET_VALUE, lpValueName, pKey, strName);
     if (lResult != ERROR_SUCCESS) return lResult;
     const CByteArray data(lpData, lpData + cbData);
-    return pKey->database->SetValue(pKey->nKeyId, lpValueName ? lpValueName : "", dwType, data);
+    return pKey->database->SetValue(pKey->nKeyId, strName, dwType, data);
 }
 
 LONG RegDeleteValueA(HKEY hKey, LPCSTR lpValueName) {
     CRegistryKey* pKey = nullptr;
-    const LONG lResult = UseKey(hKey, KEY_SET_VALUE, pKey);
+    CString strName;
+    const LONG lResult = UseKeyValue(hKey, KEY_SET_VALUE, lpValueName, pKey, strName);
     if (lResult != ERROR_SUCCESS) return lResult;
-    return pKey->database->DeleteValue(pKey->nKeyId, lpValueName ? lpValueName : "");
+    return pKey->database->DeleteValue(pKey->nKeyId, strName);
+}
+
+LONG RegDeleteKeyExA(HKEY hKey, LPCSTR lpSubKey, REGSAM, DWORD) {
+    if (!lpSubKey) return ERROR_INVALID_PARAMETER;
+    return DeleteKey(hKey, lpSubKey, CRegistryDatabase::EDeletion::KeyWithoutSubKeys);
+}
+
+LONG RegDeleteTreeA(HKEY hKey, LPCSTR lpSubKey) {
+    using EDeletion = CRegistryDatabase::EDeletion;
+    return DeleteKey(hKey, lpSubKey, lpSubKey ? EDeletion::Tree : EDeletion::Contents);
 }
 
 LONG RegEnumValueA(HKEY hKey, DWORD dwIndex, LPSTR lpValueName, LPDWORD lpcchValueName, LPDWORD,
@@ -211,4 +255,9 @@ const CRegistryRoot* FindRegistryRoot(std::string_view strName, bool bAcceptShor
 CRegistryHandleCounts GetRegistryHandleCounts() {
     std::lock_guard<std::mutex> lock(g_keysMutex);
     return g_counts;
+}
+
+LONG CreateRegistryDatabase() {
+    std::unique_ptr<CRegistryDatabase> database;
+    return CRegistryDatabase::Open(CRegistryDatabase::EAccess::Create, database);
 }

@@ -5,7 +5,10 @@
 //
 // Key paths and value names match case-insensitively (ASCII letters) and keep the spelling
 // of their first creation. Value operations need a handle from RegOpenKeyExA or
-// RegCreateKeyExA; the predefined roots only serve as the starting point of those two.
+// RegCreateKeyExA; the predefined roots only serve as the starting point of those two and of
+// the deletions. Names over the platform's limits get ERROR_INVALID_PARAMETER before
+// anything is written: a key name part over 255 characters, a key more than 512 levels below
+// its root (HKEY_LOCAL_MACHINE\A is level 1), a value name over kMaxValueNameChars.
 #include <cstdint>
 #include <string_view>
 
@@ -42,6 +45,9 @@ inline constexpr LONG ERROR_NO_MORE_ITEMS = 259;
 inline constexpr LONG ERROR_BADDB = 1009;
 inline constexpr LONG ERROR_CANTREAD = 1012;
 inline constexpr LONG ERROR_CANTWRITE = 1013;
+inline constexpr LONG ERROR_KEY_DELETED = 1018;
+
+inline constexpr DWORD kMaxValueNameChars = 16383;
 
 inline constexpr DWORD REG_SZ = 1;
 inline constexpr DWORD REG_EXPAND_SZ = 2;
@@ -66,6 +72,11 @@ LONG RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, LPDWORD
 LONG RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD Reserved, DWORD dwType, const BYTE* lpData,
                     DWORD cbData);
 LONG RegDeleteValueA(HKEY hKey, LPCSTR lpValueName);
+// Deletes a key with its values; ERROR_ACCESS_DENIED while it has subkeys, and for a root.
+LONG RegDeleteKeyExA(HKEY hKey, LPCSTR lpSubKey, REGSAM samDesired, DWORD Reserved);
+// Deletes a key with its values and all its subkeys; with a null lpSubKey, only the values
+// and subkeys of hKey.
+LONG RegDeleteTreeA(HKEY hKey, LPCSTR lpSubKey);
 // Values come in the order they were first created. Unlike Windows, a name buffer that is
 // too small gets the size it needs (with the terminating zero) in *lpcchValueName, so that
 // callers can grow it and ask again.
@@ -92,7 +103,14 @@ struct CRegistryHandleCounts {
     DWORD dwClosed;
 };
 CRegistryHandleCounts GetRegistryHandleCounts();
+// Calls of the busy handler since the process started: how often a registry call waited
+// for a lock that another connection held.
+DWORD GetRegistryBusyWaits();
 
 // The file the registry lives in, read afresh on every open so that a process (or a test)
 // can point it elsewhere at any time.
 CString RegistryDatabasePath();
+// Makes the registry as a first writer would (its folder when missing, the database with
+// its tables and storage mode, and the side files that mode keeps), without adding a key;
+// leaves a registry that exists as it is. Fails as a writer's open does.
+LONG CreateRegistryDatabase();

@@ -1,17 +1,16 @@
 #include "platform/registry_database.h"
 
 #include <sqlite3.h>
-#include <sys/stat.h>
 
-#include <cerrno>
+#include <atomic>
 #include <chrono>
 #include <cstdlib>
-#include <filesystem>
-#include <system_error>
 #include <thread>
 
 #include "platform/format.h"
+#include "platform/registry_files.h"
 #include "platform/sqlite_statement.h"
+#include "platform/write_ahead_log.h"
 
 namespace {
 
@@ -29,9 +28,12 @@ constexpr auto kBusyTimeout = std::chrono::seconds(5);
 // waiting writer runs out of time and loses its value.
 constexpr auto kBusyNap = std::chrono::milliseconds(1);
 
-// The file keeps SQLite's default rollback journal (DELETE): a reader then needs no write
-// access anywhere, whereas WAL would make an operator who may only read the file fail to
-// open its shared-memory index.
+std::atomic<DWORD> g_dwBusyWaits{0};
+
+// The keys below the path ?1, matched like every path, whatever the case.
+constexpr const char* kKeysBelow =
+    " FROM registry_keys WHERE substr(path, 1, length(?1) + 1) = (?1 || '\\') COLLATE NOCASE";
+
 constexpr const char* kSchemaFormat = R"(
 CREATE TABLE registry_keys(
     id INTEGER PRIMARY KEY,
@@ -64,13 +66,18 @@ constexpr CSqliteError kSqliteErrors[] = {
     {SQLITE_NOTADB, ERROR_BADDB},
 };
 
+// Reading a damaged or foreign file fails as for a missing value, so callers fall back to
+// their defaults.
+LONG AsSeenBy(LONG lError, bool bWriting) {
+    return (lError == ERROR_BADDB && !bWriting) ? ERROR_FILE_NOT_FOUND : lError;
+}
+
 LONG ErrorFromSqlite(int rc, bool bWriting) {
     LONG lError = bWriting ? ERROR_CANTWRITE : ERROR_CANTREAD;
     for (const CSqliteError& entry : kSqliteErrors) {
         if (entry.nSqlite == (rc & 0xff)) lError = entry.lError;
     }
-    // Reading a damaged file fails as for a missing value, so callers fall back to defaults.
-    return (lError == ERROR_BADDB && !bWriting) ? ERROR_FILE_NOT_FOUND : lError;
+    return AsSeenBy(lError, bWriting);
 }
 
 // Success with a row, lNoRow without one.
@@ -95,24 +102,8 @@ LONG ReadValue(CSqliteStatement& stmt, LONG lNoRow, CRegistryValue& value) {
     return lResult;
 }
 
-LONG CheckFileExists(const CString& strPath) {
-    struct stat info {};
-    if (stat(strPath.c_str(), &info) == 0) return ERROR_SUCCESS;
-    return (errno == ENOENT || errno == ENOTDIR) ? ERROR_FILE_NOT_FOUND : ERROR_ACCESS_DENIED;
-}
-
-LONG CreateFolderOf(const CString& strPath) {
-    const std::filesystem::path folder = std::filesystem::path(strPath).parent_path();
-    std::error_code error;
-    if (folder.empty() || std::filesystem::create_directories(folder, error) || !error) {
-        return ERROR_SUCCESS;
-    }
-    const bool bDenied =
-        error == std::errc::permission_denied || error == std::errc::read_only_file_system;
-    return bDenied ? ERROR_ACCESS_DENIED : ERROR_CANTWRITE;
-}
-
 int WaitWhileBusy(void* pBusySince, int nTries) {
+    ++g_dwBusyWaits;
     auto& busySince = *static_cast<std::chrono::steady_clock::time_point*>(pBusySince);
     const auto now = std::chrono::steady_clock::now();
     if (nTries == 0) busySince = now;
@@ -144,27 +135,37 @@ CRegistryDatabase::~CRegistryDatabase() {
     sqlite3_close(m_pDb);
 }
 
+DWORD GetRegistryBusyWaits() {
+    return g_dwBusyWaits;
+}
+
 LONG CRegistryDatabase::Open(EAccess access, std::unique_ptr<CRegistryDatabase>& result) {
     const CString strPath = RegistryDatabasePath();
-    const LONG lFile =
-        access == EAccess::Create ? CreateFolderOf(strPath) : CheckFileExists(strPath);
-    if (lFile != ERROR_SUCCESS) return lFile;
+    const bool bWriting = access != EAccess::Read;
+    LONG lResult = access == EAccess::Create ? CreateRegistryFile(strPath) : ERROR_SUCCESS;
+    if (lResult == ERROR_SUCCESS) lResult = CheckRegistryFiles(strPath);
+    if (lResult != ERROR_SUCCESS) return AsSeenBy(lResult, bWriting);
 
     sqlite3* pDb = nullptr;
     const int rc = sqlite3_open_v2(strPath.c_str(), &pDb, OpenFlags(access), nullptr);
     // Owned from here on: SQLite hands out a connection to close even when opening fails.
     std::unique_ptr<CRegistryDatabase> database(new CRegistryDatabase(pDb, access));
-    if (rc != SQLITE_OK) return ErrorFromSqlite(rc, access != EAccess::Read);
+    if (rc != SQLITE_OK) return ErrorFromSqlite(rc, bWriting);
+    KeepWriteAheadLogFiles(pDb);
     sqlite3_busy_handler(pDb, WaitWhileBusy, &database->m_busySince);
 
     // SQLite quietly falls back to reading a file it may not write.
-    if (access != EAccess::Read && sqlite3_db_readonly(pDb, "main") == 1) {
-        return ERROR_ACCESS_DENIED;
+    if (bWriting && sqlite3_db_readonly(pDb, "main") == 1) return ERROR_ACCESS_DENIED;
+    lResult = database->CheckOwnership(false);
+    // An empty file is set up when a writer creates; a registry of ours gets the log first.
+    const bool bInitialise = lResult == ERROR_FILE_NOT_FOUND && access == EAccess::Create;
+    if (bWriting && (lResult == ERROR_SUCCESS || bInitialise)) {
+        const int rcLog = UseWriteAheadLog(pDb);
+        lResult = rcLog == SQLITE_OK ? ERROR_SUCCESS : ErrorFromSqlite(rcLog, true);
     }
-    LONG lResult = database->CheckOwnership(false);
-    if (lResult == ERROR_FILE_NOT_FOUND && access == EAccess::Create) {
-        // An empty file: set it up under the write lock, where a writer that started at the
-        // same time finds the work done.
+    if (lResult == ERROR_SUCCESS && bInitialise) {
+        // Under the write lock, where a writer that started at the same time finds the work
+        // done.
         lResult = database->InTransaction([&] { return database->CheckOwnership(true); });
     }
     if (lResult == ERROR_SUCCESS) result = std::move(database);
@@ -242,6 +243,12 @@ LONG CRegistryDatabase::CreateKey(const CString& strPath, std::int64_t& nKeyId, 
     });
 }
 
+LONG CRegistryDatabase::CheckKeyExists(std::int64_t nKeyId) {
+    CSqliteStatement stmt(m_pDb, "SELECT 1 FROM registry_keys WHERE id = ?");
+    stmt.Bind(nKeyId);
+    return ReadRow(stmt, ERROR_KEY_DELETED);
+}
+
 LONG CRegistryDatabase::QueryValue(std::int64_t nKeyId, const CString& strName,
                                    CRegistryValue& value) {
     CSqliteStatement stmt(
@@ -261,6 +268,10 @@ LONG CRegistryDatabase::ValueAt(std::int64_t nKeyId, DWORD dwIndex, CRegistryVal
 LONG CRegistryDatabase::SetValue(std::int64_t nKeyId, const CString& strName, DWORD dwType,
                                  const CByteArray& data) {
     return InTransaction([&] {
+        // Another process may have deleted the key since this handle opened it; a value
+        // written now would belong to no key.
+        const LONG lKey = CheckKeyExists(nKeyId);
+        if (lKey != ERROR_SUCCESS) return lKey;
         // Updating in place keeps the name's first spelling and its place in the key.
         CSqliteStatement upsert(m_pDb,
                                 "INSERT INTO registry_values(key_id, name, type, data)"
@@ -278,5 +289,35 @@ LONG CRegistryDatabase::DeleteValue(std::int64_t nKeyId, const CString& strName)
         const LONG lResult = Execute(remove);
         if (lResult != ERROR_SUCCESS) return lResult;
         return sqlite3_changes(m_pDb) > 0 ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
+    });
+}
+
+LONG CRegistryDatabase::CheckNoSubKeys(const CString& strPath) {
+    CSqliteStatement below(m_pDb, (CString("SELECT 1") + kKeysBelow + " LIMIT 1").c_str());
+    below.Bind(strPath);
+    const LONG lResult = ReadRow(below, ERROR_FILE_NOT_FOUND);
+    if (lResult == ERROR_FILE_NOT_FOUND) return ERROR_SUCCESS;
+    return lResult == ERROR_SUCCESS ? ERROR_ACCESS_DENIED : lResult;
+}
+
+LONG CRegistryDatabase::DeleteKey(const CString& strPath, EDeletion deletion) {
+    const CString strBelow = kKeysBelow;
+    return InTransaction([&] {
+        std::int64_t nKeyId = 0;
+        LONG lResult = FindKey(strPath, nKeyId);
+        if (lResult == ERROR_SUCCESS && deletion == EDeletion::KeyWithoutSubKeys) {
+            lResult = CheckNoSubKeys(strPath);
+        }
+        if (lResult != ERROR_SUCCESS) return lResult;
+        CSqliteStatement values(
+            m_pDb, ("DELETE FROM registry_values WHERE key_id = ?2 OR key_id IN (SELECT id" +
+                    strBelow + ")")
+                       .c_str());
+        values.Bind(strPath).Bind(nKeyId);
+        lResult = Execute(values);
+        if (lResult != ERROR_SUCCESS) return lResult;
+        CSqliteStatement keys(m_pDb, ("DELETE" + strBelow + " OR (id = ?2 AND ?3)").c_str());
+        keys.Bind(strPath).Bind(nKeyId).Bind(std::int64_t{deletion != EDeletion::Contents});
+        return Execute(keys);
     });
 }

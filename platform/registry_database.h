@@ -2,6 +2,7 @@
 // The SQLite file behind the registry calls. One object is one connection, held by one open
 // key. Every change is its own IMMEDIATE transaction, so concurrent writers queue on the
 // busy time-out instead of losing values, and a crash leaves the previous value in place.
+// Readers go through a write-ahead log and never hold a writer up (write_ahead_log.h).
 #include <chrono>
 #include <cstdint>
 #include <memory>
@@ -14,14 +15,16 @@ struct sqlite3;
 class CRegistryDatabase {
 public:
     enum class EAccess { Read, ReadWrite, Create };
+    enum class EDeletion { KeyWithoutSubKeys, Tree, Contents };
 
     CRegistryDatabase(const CRegistryDatabase&) = delete;
     CRegistryDatabase& operator=(const CRegistryDatabase&) = delete;
     ~CRegistryDatabase();
 
     // Read never creates the file; ReadWrite needs a file this process may write; Create
-    // also makes the file and its folder. A file that is not one of our registries is
-    // neither read (ERROR_FILE_NOT_FOUND) nor written (ERROR_BADDB).
+    // also makes the file and its folder. A file that is not one of our registries, or that
+    // somebody else could have changed (see CheckRegistryFiles), is neither read
+    // (ERROR_FILE_NOT_FOUND) nor written (ERROR_BADDB).
     static LONG Open(EAccess access, std::unique_ptr<CRegistryDatabase>& result);
 
     LONG FindKey(const CString& strPath, std::int64_t& nKeyId);
@@ -33,6 +36,10 @@ public:
     LONG SetValue(std::int64_t nKeyId, const CString& strName, DWORD dwType,
                   const CByteArray& data);
     LONG DeleteValue(std::int64_t nKeyId, const CString& strName);
+    // KeyWithoutSubKeys: the key and its values, refused (ERROR_ACCESS_DENIED) while it has
+    // subkeys. Tree: the key with its values and every key below it. Contents: all of that
+    // except the key itself.
+    LONG DeleteKey(const CString& strPath, EDeletion deletion);
 
 private:
     CRegistryDatabase(sqlite3* pDb, EAccess access) : m_pDb(pDb), m_access(access) {}
@@ -41,6 +48,8 @@ private:
     // set up when bInitialiseEmpty, else reads as having no keys.
     LONG CheckOwnership(bool bInitialiseEmpty);
     LONG CheckIntegrity();
+    LONG CheckKeyExists(std::int64_t nKeyId);
+    LONG CheckNoSubKeys(const CString& strPath);
     template <typename Work>
     LONG InTransaction(Work work);
 

@@ -226,15 +226,22 @@ TEST_F(ConnectionTest, MalformedFrameIsReportedAndTheNextFrameStillReads) {
 class HostileLengthTest : public ConnectionTest, public testing::WithParamInterface<DWORD> {};
 
 // The peer sends only the header and stays: waiting for the body would end in the
-// time-out, so a prompt parse error shows the claim was refused up front.
-TEST_P(HostileLengthTest, BodyLongerThanTheLimitIsAParseErrorBeforeItArrives) {
+// time-out, so a prompt parse error shows the claim was refused up front. Nothing after
+// the header can be read in step, so the connection ends there, and the last tag with it.
+TEST_P(HostileLengthTest, BodyLongerThanTheLimitIsAParseErrorThatClosesTheConnection) {
     COutBinaryString header;
     header.AppendByte(0x02).AppendByte(0x00).AppendByte(0x99).AppendDWord(GetParam());
-    peer->Play({ReadRequest(), Write(header.GetBytes()), AwaitClose()});
+    peer->Play({ReadRequest(), Write(Joined(PassThroughFrame(0x13, {}, 0x1234), header.GetBytes())),
+                AwaitClose()});
     ConnectAndAsk();
+    ASSERT_NE(Receive(), nullptr);
+    ASSERT_EQ(connection->GetTag(), 0x1234u);
 
     EXPECT_THROW(Receive(), CPassThruParseError);
-    EXPECT_FALSE(connection->ReceiveTimedOut());
+    EXPECT_FALSE(connection->IsConnected());
+    EXPECT_EQ(connection->GetTag(), 0u);
+    EXPECT_EQ(Receive(), nullptr);
+    EXPECT_FALSE(connection->ReceiveTimedOut()) << "closed, not waiting for the rest";
 }
 
 INSTANTIATE_TEST_SUITE_P(Claims, HostileLengthTest,

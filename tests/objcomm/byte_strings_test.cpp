@@ -111,12 +111,12 @@ TEST_P(ReadFieldTest, StringAndBytesReadTheSameField) {
     EXPECT_EQ(forBytes.m_nPos, c.nEndPos);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Modes, ReadFieldTest,
-    testing::Values(ReadCase{"03 41 42 43", -1, "414243", 4}, ReadCase{"00 00", -2, "", 2},
-                    ReadCase{"00 00 00 01 7F", -4, "7F", 5},
-                    ReadCase{"41 42 43 44 45 46", 5, "4142434445", 5},
-                    ReadCase{"41", 0, "", 0}, ReadCase{"41", -3, "", 0}));
+INSTANTIATE_TEST_SUITE_P(Modes, ReadFieldTest,
+                         testing::Values(ReadCase{"03 41 42 43", -1, "414243", 4},
+                                         ReadCase{"00 00", -2, "", 2},
+                                         ReadCase{"00 00 00 01 7F", -4, "7F", 5},
+                                         ReadCase{"41 42 43 44 45 46", 5, "4142434445", 5},
+                                         ReadCase{"41", 0, "", 0}, ReadCase{"41", -3, "", 0}));
 
 TEST(InBinaryString, CutFieldThrowsAtEndAndKeepsWhatWasRead) {
     CInBinaryString in(Hex("05 41 42"));
@@ -145,7 +145,12 @@ TEST(InBinaryString, VerifyChecksumComparesSumOfBytesBefore) {
     EXPECT_FALSE(bad.VerifyChecksum());
     EXPECT_EQ(good.m_nPos, 4);
     EXPECT_EQ(bad.m_nPos, 4);
-    EXPECT_THROW(good.VerifyChecksum(), CInBinaryStringException);
+    // The position is public: one off the bytes is refused before anything is summed.
+    for (const int nPos : {4, 4096, -1}) {
+        good.m_nPos = nPos;
+        EXPECT_THROW(good.VerifyChecksum(), CInBinaryStringException) << nPos;
+        EXPECT_EQ(good.m_nPos, nPos);
+    }
 }
 
 TEST(Hex, FormatsSpacedLowercaseAndPackedUppercase) {

@@ -1,14 +1,16 @@
 // The registry file shared between processes and users: damaged or foreign files, a file
-// the process may only read, and writers running at the same time.
+// the process may only read, writers killed or running at the same time, long readers.
+#include <fcntl.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstring>
 #include <filesystem>
-#include <set>
+#include <map>
 
 #include "platform/format.h"
 #include "platform/registry.h"
@@ -21,6 +23,7 @@ using station_test::StartFunction;
 using station_test::WaitFunction;
 
 constexpr const char* kStationKey = "SOFTWARE\\Quenvale\\Tarrow";
+constexpr uid_t kNobody = 65534;
 
 LONG WriteDword(const char* pszName, DWORD dwValue) {
     HKEY hKey = nullptr;
@@ -44,12 +47,42 @@ LONG ReadDword(const char* pszName, DWORD& dwValue) {
     return lResult;
 }
 
-std::set<std::string> FolderEntries(const std::string& strFolder) {
-    std::set<std::string> entries;
+// Every file of the folder with its bytes; none for what is not a plain file, which
+// reading could hang on, nor for the log's index, shared memory that every connection
+// rebuilds and that holds no data.
+std::map<std::string, CByteArray> FolderSnapshot(const std::string& strFolder) {
+    std::map<std::string, CByteArray> files;
     for (const auto& entry : std::filesystem::directory_iterator(strFolder)) {
-        entries.insert(entry.path().filename().string());
+        const std::string strName = entry.path().filename().string();
+        const bool bData = entry.is_regular_file() && !strName.ends_with("-shm");
+        files[strName] = bData ? ReadFileBytes(entry.path().string()) : CByteArray();
     }
-    return entries;
+    return files;
+}
+
+// stationreg ARGS, killed at its dwSync-th sync call if it gets that far: its exit status,
+// 128 + SIGKILL when killed.
+int RunKilledAtSync(DWORD dwSync, std::vector<std::string> args) {
+    if (access("/usr/bin/strace", X_OK) != 0) ADD_FAILURE() << "strace is missing (install-deps)";
+    const std::string strInject =
+        FormatText("inject=fsync,fdatasync:signal=SIGKILL:when=%u", dwSync);
+    args.insert(args.begin(), {"/usr/bin/strace", "-f", "-e", strInject, STATIONREG_PATH});
+    std::vector<char*> argv;
+    for (std::string& strArg : args) argv.push_back(strArg.data());
+    argv.push_back(nullptr);
+    return WaitFunction(StartFunction([&] {
+        const int fdNull = open("/dev/null", O_WRONLY);
+        dup2(fdNull, STDOUT_FILENO);
+        dup2(fdNull, STDERR_FILENO);
+        // In a sanitizer build: the leak check cannot run under a tracer.
+        setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
+        execv(argv[0], argv.data());
+        return 127;
+    }));
+}
+
+void GiveToNobody(const std::string& strPath) {
+    ASSERT_EQ(chown(strPath.c_str(), kNobody, kNobody), 0) << strPath;
 }
 
 using RegistryFileTest = CTempRegistryTest;
@@ -59,6 +92,7 @@ TEST_F(RegistryFileTest, DamagedOrForeignFileReadsAsMissingAndIsNeverWritten) {
     struct Case {
         const char* pszWhat;
         void (*write)(const std::string&);
+        bool bNeedsRoot = false;  // to make a file of another user
     } const cases[] = {
         {"text file",
          [](const std::string& strPath) {
@@ -81,20 +115,50 @@ TEST_F(RegistryFileTest, DamagedOrForeignFileReadsAsMissingAndIsNeverWritten) {
          }},
         {"registry with damaged pages",
          [](const std::string& strPath) {
+             // The second writer copies what the first left in the log into the database.
+             ASSERT_EQ(WriteDword("ObjectCommunicatorPort", 1600), ERROR_SUCCESS);
              ASSERT_EQ(WriteDword("ObjectCommunicatorPort", 1600), ERROR_SUCCESS);
              CByteArray data = ReadFileBytes(strPath);
              ASSERT_GT(data.size(), 4096u);
              for (size_t i = 4096; i < data.size(); ++i) data[i] = static_cast<BYTE>(i * 131 + 7);
              WriteFileBytes(strPath, data);
+             // Nor does the log hold the pages any more.
+             const std::string strLog = strPath + "-wal";
+             WriteFileBytes(strLog, CByteArray(ReadFileBytes(strLog).size()));
          }},
+        {"registry that others may write",
+         [](const std::string& strPath) {
+             ASSERT_EQ(WriteDword("ObjectCommunicatorPort", 1600), ERROR_SUCCESS);
+             ASSERT_EQ(chmod(strPath.c_str(), 0666), 0);
+         }},
+        {"FIFO", [](const std::string& strPath) { ASSERT_EQ(mkfifo(strPath.c_str(), 0644), 0); }},
+        {"empty file of another user",
+         [](const std::string& strPath) {
+             WriteFileBytes(strPath, {});
+             GiveToNobody(strPath);
+         },
+         true},
+        {"log of another user",
+         [](const std::string& strPath) {
+             ASSERT_EQ(WriteDword("ObjectCommunicatorPort", 1600), ERROR_SUCCESS);
+             GiveToNobody(strPath + "-wal");
+         },
+         true},
+        {"journal of another user",
+         [](const std::string& strPath) {
+             ASSERT_EQ(WriteDword("ObjectCommunicatorPort", 1600), ERROR_SUCCESS);
+             WriteFileBytes(strPath + "-journal", BytesOf("planted"));
+             GiveToNobody(strPath + "-journal");
+         },
+         true},
     };
     for (const Case& c : cases) {
+        if (c.bNeedsRoot && geteuid() != 0) continue;
         SCOPED_TRACE(c.pszWhat);
         m_registry.emplace();
         const std::string strPath = m_registry->DatabasePath();
         c.write(strPath);
-        const CByteArray original = ReadFileBytes(strPath);
-        const auto entries = FolderEntries(m_registry->Folder());
+        const auto files = FolderSnapshot(m_registry->Folder());
 
         DWORD dwValue = 0;
         EXPECT_EQ(ReadDword("ObjectCommunicatorPort", dwValue), ERROR_FILE_NOT_FOUND);
@@ -103,8 +167,7 @@ TEST_F(RegistryFileTest, DamagedOrForeignFileReadsAsMissingAndIsNeverWritten) {
         EXPECT_NE(RegOpenKeyExA(HKEY_LOCAL_MACHINE, kStationKey, 0, KEY_WRITE, &hKey),
                   ERROR_SUCCESS);
 
-        EXPECT_TRUE(ReadFileBytes(strPath) == original) << "the file changed";
-        EXPECT_EQ(FolderEntries(m_registry->Folder()), entries);
+        EXPECT_TRUE(FolderSnapshot(m_registry->Folder()) == files) << "a file changed";
     }
 }
 
@@ -182,8 +245,9 @@ TEST_F(RegistryFileTest, ReadOnlyFileIsReadButNeverWritten) {
     EXPECT_FALSE(std::filesystem::exists(strNewFile));
 }
 
-TEST_F(RegistryFileTest, TwoProcessesWritingAtOnceLoseNothing) {
-    constexpr int kValuesPerWriter = 1000;
+TEST_F(RegistryFileTest, FourProcessesWritingAtOnceLoseNothing) {
+    constexpr int kValuesPerWriter = 100;
+    constexpr char kWriters[] = {'A', 'B', 'C', 'D'};
     auto writer = [](char cPrefix) {
         return [cPrefix] {
             int nFailed = 0;
@@ -194,14 +258,13 @@ TEST_F(RegistryFileTest, TwoProcessesWritingAtOnceLoseNothing) {
             return nFailed > 255 ? 255 : nFailed;
         };
     };
-    // Both start from an existing file, so neither waits on the other's creating it.
+    // All start from an existing file, so none waits on another's creating it.
     ASSERT_EQ(WriteDword("Start", 0), ERROR_SUCCESS);
-    const pid_t first = StartFunction(writer('A'));
-    const pid_t second = StartFunction(writer('B'));
-    EXPECT_EQ(WaitFunction(first), 0);
-    EXPECT_EQ(WaitFunction(second), 0);
+    std::vector<pid_t> writers;
+    for (const char cPrefix : kWriters) writers.push_back(StartFunction(writer(cPrefix)));
+    for (const pid_t pid : writers) EXPECT_EQ(WaitFunction(pid), 0);
 
-    for (const char cPrefix : {'A', 'B'}) {
+    for (const char cPrefix : kWriters) {
         for (int i = 0; i < kValuesPerWriter; ++i) {
             const CString strName = FormatText("%c%04d", cPrefix, i);
             DWORD dwValue = 0xFFFFFFFF;
@@ -209,6 +272,146 @@ TEST_F(RegistryFileTest, TwoProcessesWritingAtOnceLoseNothing) {
             ASSERT_EQ(dwValue, static_cast<DWORD>(i)) << strName;
         }
     }
+}
+
+// A writer killed at each sync of its commit in turn: the next reader, unprivileged first,
+// then root, finds the value from before or after the write, and the file stays whole.
+TEST_F(RegistryFileTest, WriterKilledAtAnySyncLeavesTheLastCommitReadable) {
+    ASSERT_EQ(chmod(m_registry->Folder().c_str(), 0755), 0);
+    ASSERT_EQ(WriteDword("ObjectCommunicatorPort", 0), ERROR_SUCCESS);
+    auto readAsNobody = [] {
+        DWORD dwValue = 0;
+        const LONG lResult = ReadDword("ObjectCommunicatorPort", dwValue);
+        return lResult == ERROR_SUCCESS && dwValue < 255 ? static_cast<int>(dwValue) : 255;
+    };
+    DWORD dwBefore = 0;
+    DWORD dwSync = 0;
+    int nStatus = 128 + SIGKILL;
+    while (nStatus == 128 + SIGKILL && ++dwSync < 40) {
+        nStatus = RunKilledAtSync(
+            dwSync, {"add", "HKLM\\SOFTWARE\\Quenvale\\Tarrow", "/v", "ObjectCommunicatorPort",
+                     "/t", "REG_DWORD", "/d", std::to_string(dwSync), "/f"});
+        const int nNobody = WaitFunction(StartFunction(readAsNobody, true));
+        DWORD dwRoot = 0;
+        ASSERT_EQ(ReadDword("ObjectCommunicatorPort", dwRoot), ERROR_SUCCESS) << dwSync;
+        ASSERT_TRUE(dwRoot == dwBefore || dwRoot == dwSync) << dwSync << ": " << dwRoot;
+        ASSERT_EQ(nNobody, static_cast<int>(dwRoot)) << dwSync;
+        dwBefore = dwRoot;
+    }
+    EXPECT_EQ(nStatus, 0) << "the last write, with no sync left to kill it at";
+    EXPECT_EQ(dwBefore, dwSync);
+
+    sqlite3* pDb = nullptr;
+    sqlite3_open_v2(m_registry->DatabasePath().c_str(), &pDb, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_stmt* pStmt = nullptr;
+    sqlite3_prepare_v2(pDb, "PRAGMA integrity_check", -1, &pStmt, nullptr);
+    ASSERT_EQ(sqlite3_step(pStmt), SQLITE_ROW);
+    EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(pStmt, 0)), "ok");
+    sqlite3_finalize(pStmt);
+    sqlite3_close(pDb);
+}
+
+// The same while the registry is first made: a reader finds no registry, never a failed
+// read, and the next writer finishes the work.
+TEST_F(RegistryFileTest, CreationKilledAtAnySyncReadsAsNoRegistry) {
+    int nStatus = 128 + SIGKILL;
+    for (DWORD dwSync = 1; nStatus == 128 + SIGKILL && dwSync < 40; ++dwSync) {
+        m_registry.emplace();
+        nStatus = RunKilledAtSync(dwSync, {"init"});
+        DWORD dwValue = 0;
+        EXPECT_EQ(ReadDword("ObjectCommunicatorPort", dwValue), ERROR_FILE_NOT_FOUND) << dwSync;
+        EXPECT_EQ(WriteDword("ObjectCommunicatorPort", 1600), ERROR_SUCCESS) << dwSync;
+    }
+    EXPECT_EQ(nStatus, 0) << "the last init, with no sync left to kill it at";
+}
+
+// However long an unprivileged reader keeps its read open, a writer goes ahead at once: the
+// busy handler, which only runs while a lock keeps a writer waiting, never runs.
+TEST_F(RegistryFileTest, OpenReadHoldsNoWriterUp) {
+    ASSERT_EQ(chmod(m_registry->Folder().c_str(), 0755), 0);
+    ASSERT_EQ(WriteDword("ObjectCommunicatorPort", 1600), ERROR_SUCCESS);
+    int ready[2] = {-1, -1};
+    ASSERT_EQ(pipe(ready), 0);
+    const std::string strPath = m_registry->DatabasePath();
+    const pid_t reader = StartFunction(
+        [&] {
+            sqlite3* pDb = nullptr;
+            sqlite3_open_v2(strPath.c_str(), &pDb, SQLITE_OPEN_READONLY, nullptr);
+            // The read lasts until COMMIT, which never comes.
+            const bool bRead = sqlite3_exec(pDb, "BEGIN; SELECT count(*) FROM registry_values",
+                                            nullptr, nullptr, nullptr) == SQLITE_OK;
+            if (write(ready[1], bRead ? "r" : "x", 1) != 1) return 1;
+            pause();
+            return 0;
+        },
+        true);
+    char cRead = 0;
+    ASSERT_EQ(read(ready[0], &cRead, 1), 1);
+    EXPECT_EQ(cRead, 'r') << "the reader could not read";
+
+    const DWORD dwWaits = GetRegistryBusyWaits();
+    EXPECT_EQ(WriteDword("ObjectCommunicatorPort", 1700), ERROR_SUCCESS);
+    EXPECT_EQ(GetRegistryBusyWaits(), dwWaits);
+    kill(reader, SIGKILL);
+    WaitFunction(reader);
+    close(ready[0]);
+    close(ready[1]);
+    DWORD dwValue = 0;
+    EXPECT_EQ(ReadDword("ObjectCommunicatorPort", dwValue), ERROR_SUCCESS);
+    EXPECT_EQ(dwValue, 1700u);
+}
+
+// The installed layout: a set-group-ID folder whose group may write, whatever the umask of
+// whoever made the files, after root has written too; everybody else reads.
+TEST_F(RegistryFileTest, SetGroupIdFolderLetsItsGroupWrite) {
+    if (geteuid() != 0) GTEST_SKIP() << "only root can hand the folder to a group";
+    constexpr gid_t kGroup = 100;
+    ASSERT_EQ(chown(m_registry->Folder().c_str(), 0, kGroup), 0);
+    ASSERT_EQ(chmod(m_registry->Folder().c_str(), 02775), 0);
+    const mode_t previousMask = umask(077);
+    const LONG lCreated = CreateRegistryDatabase();
+    umask(previousMask);
+    ASSERT_EQ(lCreated, ERROR_SUCCESS);
+    for (const char* pszSuffix : {"", "-wal", "-shm"}) {
+        struct stat info {};
+        ASSERT_EQ(stat((m_registry->DatabasePath() + pszSuffix).c_str(), &info), 0) << pszSuffix;
+        EXPECT_EQ(info.st_gid, kGroup) << pszSuffix;
+        EXPECT_EQ(info.st_mode & 0777, 0664u) << pszSuffix;
+    }
+    ASSERT_EQ(WriteDword("ObjectCommunicatorPort", 1600), ERROR_SUCCESS);
+
+    auto write = [] { return WriteDword("ObjectCommunicatorPort", 1700); };
+    EXPECT_EQ(WaitFunction(StartFunction(write, true, kGroup)), ERROR_SUCCESS);
+    const int nOutsider = WaitFunction(StartFunction(
+        [&] {
+            DWORD dwValue = 0;
+            const bool bRead = ReadDword("ObjectCommunicatorPort", dwValue) == ERROR_SUCCESS;
+            return bRead && dwValue == 1700 ? write() : -1;
+        },
+        true));
+    EXPECT_EQ(nOutsider, ERROR_ACCESS_DENIED);
+}
+
+// A reader who may not write cannot make the log files a read needs; once another program
+// has removed them, root's init puts them back.
+TEST_F(RegistryFileTest, InitRestoresLogFilesThatAReaderNeeds) {
+    if (geteuid() != 0) GTEST_SKIP() << "the owner of the registry may make the files itself";
+    ASSERT_EQ(chmod(m_registry->Folder().c_str(), 0755), 0);
+    ASSERT_EQ(WriteDword("ObjectCommunicatorPort", 1600), ERROR_SUCCESS);
+    // As the sqlite3 shell does: the last connection to close copies the log back and
+    // deletes it with its index.
+    sqlite3* pDb = nullptr;
+    sqlite3_open(m_registry->DatabasePath().c_str(), &pDb);
+    sqlite3_exec(pDb, "SELECT count(*) FROM registry_values", nullptr, nullptr, nullptr);
+    sqlite3_close(pDb);
+    ASSERT_FALSE(std::filesystem::exists(m_registry->DatabasePath() + "-shm"));
+    auto read = [] {
+        DWORD dwValue = 0;
+        return ReadDword("ObjectCommunicatorPort", dwValue);
+    };
+    EXPECT_EQ(WaitFunction(StartFunction(read, true)), ERROR_ACCESS_DENIED);
+    ASSERT_EQ(CreateRegistryDatabase(), ERROR_SUCCESS);
+    EXPECT_EQ(WaitFunction(StartFunction(read, true)), ERROR_SUCCESS);
 }
 
 }  // namespace

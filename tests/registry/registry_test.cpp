@@ -13,12 +13,14 @@ constexpr const char* kStationKey = "SOFTWARE\\Quenvale\\Tarrow";
 
 class RegistryTest : public CTempRegistryTest {
 protected:
+    static LONG Create(HKEY hParent, const char* pszSubKey, HKEY& hKey,
+                       DWORD* pdwDisposition = nullptr) {
+        return RegCreateKeyExA(hParent, pszSubKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                               KEY_READ | KEY_WRITE, nullptr, &hKey, pdwDisposition);
+    }
     static HKEY Create(const char* pszSubKey, DWORD* pdwDisposition = nullptr) {
         HKEY hKey = nullptr;
-        EXPECT_EQ(
-            RegCreateKeyExA(HKEY_LOCAL_MACHINE, pszSubKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                            KEY_READ | KEY_WRITE, nullptr, &hKey, pdwDisposition),
-            ERROR_SUCCESS);
+        EXPECT_EQ(Create(HKEY_LOCAL_MACHINE, pszSubKey, hKey, pdwDisposition), ERROR_SUCCESS);
         return hKey;
     }
     static LONG Open(const char* pszSubKey, REGSAM sam, HKEY& hKey) {
@@ -98,6 +100,7 @@ TEST_F(RegistryTest, QueryReportsSizeAndTypeAndRefusesShortBuffers) {
 
     EXPECT_EQ(RegQueryValueExA(hKey, "Nothing", nullptr, nullptr, nullptr, &cbData),
               ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(RegDeleteValueA(hKey, "Nothing"), ERROR_FILE_NOT_FOUND);
     RegCloseKey(hKey);
 }
 
@@ -126,3 +129,72 @@ TEST_F(RegistryTest, RefusesBadArgumentsAndStoresNothing) {
 }
 
 }  // namespace
+
+TEST_F(RegistryTest, NamesBeyondThePlatformLimitsAreRefusedBeforeAnythingIsWritten) {
+    auto levels = [](const char* pszFirst, int nLevels) {
+        std::string strKey = pszFirst;
+        for (int i = 1; i < nLevels; ++i) strKey += "\\a";
+        return strKey;
+    };
+    const std::pair<std::string, LONG> cases[] = {
+        {"Long\\" + std::string(255, 'k'), ERROR_SUCCESS},
+        {"Long\\" + std::string(256, 'k'), ERROR_INVALID_PARAMETER},
+        {levels("Deep", 512), ERROR_SUCCESS},
+        {levels("Deeper", 513), ERROR_INVALID_PARAMETER},
+    };
+    HKEY hKey = nullptr;
+    for (const auto& [strSubKey, lExpected] : cases) {
+        EXPECT_EQ(Create(HKEY_LOCAL_MACHINE, strSubKey.c_str(), hKey), lExpected) << strSubKey;
+        RegCloseKey(hKey);
+    }
+    EXPECT_EQ(Open("Deeper", KEY_READ, hKey), ERROR_FILE_NOT_FOUND);
+    // The depth counts from the root, not from the key a handle names.
+    ASSERT_EQ(Open(levels("Deep", 512).c_str(), KEY_WRITE, hKey), ERROR_SUCCESS);
+    HKEY hChild = nullptr;
+    EXPECT_EQ(Create(hKey, "b", hChild), ERROR_INVALID_PARAMETER);
+    RegCloseKey(hKey);
+
+    hKey = Create(kStationKey);
+    const std::string strName(kMaxValueNameChars, 'v');
+    EXPECT_EQ(SetText(hKey, strName.c_str(), "fits"), ERROR_SUCCESS);
+    EXPECT_EQ(SetText(hKey, (strName + "v").c_str(), "too long"), ERROR_INVALID_PARAMETER);
+    char szName[4] = {};
+    DWORD cchName = sizeof(szName);
+    EXPECT_EQ(RegEnumValueA(hKey, 1, szName, &cchName, nullptr, nullptr, nullptr, nullptr),
+              ERROR_NO_MORE_ITEMS);
+    RegCloseKey(hKey);
+}
+
+TEST_F(RegistryTest, KeysGoWithTheirValuesAndOnlyATreeTakesItsSubKeys) {
+    RegCloseKey(Create("A\\BB"));  // shares its start with A\B without lying below it
+    // Made last, the leaf has the highest id, which a key made again would get back.
+    HKEY hKey = Create("A\\B\\C");
+    ASSERT_EQ(SetText(hKey, "V", "leaf"), ERROR_SUCCESS);
+    RegCloseKey(hKey);
+    HKEY hParent = Create("A\\B");
+
+    EXPECT_EQ(RegDeleteKeyExA(HKEY_LOCAL_MACHINE, "A\\B", 0, 0), ERROR_ACCESS_DENIED);
+    EXPECT_EQ(RegDeleteKeyExA(HKEY_LOCAL_MACHINE, "a\\b\\c", 0, 0), ERROR_SUCCESS);
+    hKey = Create("A\\B\\C");
+    DWORD cbData = 0;
+    EXPECT_EQ(RegQueryValueExA(hKey, "V", nullptr, nullptr, nullptr, &cbData),
+              ERROR_FILE_NOT_FOUND);
+    RegCloseKey(hKey);
+
+    EXPECT_EQ(RegDeleteTreeA(HKEY_LOCAL_MACHINE, "a\\B"), ERROR_SUCCESS);
+    EXPECT_EQ(Open("A\\B\\C", KEY_READ, hKey), ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(SetText(hParent, "V", "lost"), ERROR_KEY_DELETED);
+    RegCloseKey(hParent);
+    EXPECT_EQ(RegDeleteTreeA(HKEY_LOCAL_MACHINE, "A\\B"), ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(RegDeleteTreeA(HKEY_LOCAL_MACHINE, ""), ERROR_ACCESS_DENIED);
+
+    ASSERT_EQ(Open("A\\BB", KEY_READ, hKey), ERROR_SUCCESS);
+    RegCloseKey(hKey);
+    // Without a sub-key, a tree loses what lies below the key, and the key stays.
+    hParent = Create("A");
+    EXPECT_EQ(RegDeleteTreeA(hParent, nullptr), ERROR_SUCCESS);
+    RegCloseKey(hParent);
+    EXPECT_EQ(Open("A\\BB", KEY_READ, hKey), ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(Open("A", KEY_READ, hKey), ERROR_SUCCESS);
+    RegCloseKey(hKey);
+}

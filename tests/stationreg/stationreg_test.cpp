@@ -20,7 +20,7 @@ constexpr const char* kNotFound =
     "ERROR: The system was unable to find the specified registry key or value.\n";
 constexpr const char* kSuccess = "The operation completed successfully.\n";
 constexpr const char* kUsageLine =
-    "Usage: stationreg query|add|delete|get KEY ... (stationreg --help for details)\n";
+    "Usage: stationreg query|add|delete|get KEY ... | init (stationreg --help for details)\n";
 
 class StationregTest : public CTempRegistryTest {
 protected:
@@ -81,13 +81,17 @@ TEST_F(StationregTest, QueryListsEveryValueInCreationOrder) {
     EXPECT_EQ(parent.strOut, "\nHKEY_LOCAL_MACHINE\\SOFTWARE\n\n");
 }
 
-TEST_F(StationregTest, GetPrintsBareDataAndDeleteRemovesIt) {
+TEST_F(StationregTest, GetPrintsBareDataInitKeepsItAndDeleteRemovesIt) {
     Add("ObjectCommunicatorPort", "REG_DWORD", "0x640");
     Add("PrinterName", "REG_SZ", "Printer 1");
+    EXPECT_EQ(Run({"init"}).strOut, kSuccess);
     EXPECT_EQ(Get("ObjectCommunicatorPort"), "1600\n");
     EXPECT_EQ(Get("PRINTERNAME"), "Printer 1\n");
     EXPECT_EQ(Run({"delete", kKey, "/v", "printerNAME", "/f"}).strOut, kSuccess);
     EXPECT_EQ(Get("PrinterName"), "exit 1");
+    EXPECT_EQ(Run({"delete", "HKLM\\SOFTWARE\\Quenvale", "/f"}).strOut, kSuccess);
+    EXPECT_EQ(Run({"query", kKey}).strErr, kNotFound);
+    EXPECT_EQ(Run({"query", "HKLM\\SOFTWARE"}).nStatus, 0);
 }
 
 TEST_F(StationregTest, AcceptsEverySpellingOfFlagsAndRoots) {
@@ -134,6 +138,8 @@ TEST_F(StationregTest, RefusalsReportTheirReasonAndChangeNothing) {
     const std::string strSyntax = std::string("ERROR: Invalid syntax.\n") + kUsageLine;
     const std::string strKeyName = std::string("ERROR: Invalid key name.\n") + kUsageLine;
     const std::string strNoTerminal = "ERROR: There is no terminal to confirm on; add /f to ";
+    const std::string strParameter = "ERROR: The parameter is incorrect.\n";
+    const std::string strNew = std::string(kKey) + "\\New";
     const std::pair<Args, std::string> cases[] = {
         {{}, strSyntax},
         {{"query"}, strSyntax},
@@ -148,7 +154,7 @@ TEST_F(StationregTest, RefusalsReportTheirReasonAndChangeNothing) {
         {{"add", kKey, "/v", "A", "/d", "1", "//f"}, strSyntax},
         {{"query", kKey, "/f"}, strSyntax},
         {{"query", kKey, "/d", "1"}, strSyntax},
-        {{"delete", kKey}, strSyntax},
+        {{"init", kKey}, strSyntax},
         {{"delete", kKey, "/v", "A", "/t", "REG_SZ"}, strSyntax},
         {{"get", kKey}, strSyntax},
         {{"get", kKey, "A", "B"}, strSyntax},
@@ -166,6 +172,12 @@ TEST_F(StationregTest, RefusalsReportTheirReasonAndChangeNothing) {
         {{"delete", "HKLM\\SOFTWARE\\Other", "/v", "PrinterName", "/f"}, kNotFound},
         {{"add", kKey, "/v", "PrinterName", "/d", "Printer 2"}, strNoTerminal + "overwrite it.\n"},
         {{"delete", kKey, "/v", "PrinterName"}, strNoTerminal + "delete it.\n"},
+        {{"delete", kKey}, strNoTerminal + "delete it.\n"},
+        {{"delete", "HKLM", "/f"}, "ERROR: Access is denied.\n"},
+        {{"add", strNew, "/v", std::string(16384, 'v'), "/d", "1", "/f"}, strParameter},
+        {{"query", strNew}, kNotFound},
+        {{"add", strNew + "\\" + std::string(256, 'k'), "/v", "A", "/d", "1", "/f"}, strParameter},
+        {{"query", strNew}, kNotFound},
         {{"add", kKey, "/v", "Port", "/t", "REG_DWORD", "/d", "-1", "/f"},
          "ERROR: Invalid REG_DWORD data \"-1\": give a number from 0 to 4294967295, in decimal or "
          "with 0x in hex.\n"},
@@ -179,8 +191,8 @@ TEST_F(StationregTest, RefusalsReportTheirReasonAndChangeNothing) {
         EXPECT_EQ(result.strErr, strError) << strWhat;
     }
     EXPECT_EQ(Run({"query", kKey}).strOut, before.strOut);
-    // A new value needs no confirmation.
-    EXPECT_EQ(Run({"add", kKey, "/v", "StationName", "/d", "STA2"}).nStatus, 0);
+    // A new value needs no confirmation, and its name may be as long as the limit.
+    EXPECT_EQ(Run({"add", strNew, "/v", std::string(16383, 'v'), "/d", "1"}).nStatus, 0);
 }
 
 TEST_F(StationregTest, OnATerminalTheAnswerDecides) {
@@ -202,16 +214,27 @@ TEST_F(StationregTest, OnATerminalTheAnswerDecides) {
     EXPECT_NE(deleted.strOut.find("Permanently delete the registry value PrinterName (Yes/No)? "),
               std::string::npos);
     EXPECT_EQ(Get("PrinterName"), "exit 1");
+
+    const CProcessResult keyDeleted = RunOnTerminal({"delete", kKey}, "y\n");
+    EXPECT_EQ(keyDeleted.nStatus, 0);
+    EXPECT_NE(keyDeleted.strOut.find("Permanently delete the registry key "
+                                     "HKEY_LOCAL_MACHINE\\SOFTWARE\\Quenvale\\Tarrow (Yes/No)? "),
+              std::string::npos);
+    EXPECT_EQ(Run({"query", kKey}).strErr, kNotFound);
 }
 
 TEST_F(StationregTest, DamagedRegistryIsReportedAndLeftAlone) {
     const CByteArray damaged = BytesOf("not a registry at all");
     WriteFileBytes(m_registry->DatabasePath(), damaged);
-    const CProcessResult added = Run({"add", kKey, "/v", "PrinterName", "/d", "X", "/f"});
-    EXPECT_EQ(added.nStatus, 1);
-    EXPECT_EQ(added.strErr,
-              "ERROR: The registry database is damaged or belongs to another program; it was left "
-              "unchanged.\n");
+    for (const Args& args :
+         {Args{"add", kKey, "/v", "PrinterName", "/d", "X", "/f"}, Args{"init"}}) {
+        const CProcessResult result = Run(args);
+        EXPECT_EQ(result.nStatus, 1) << args[0];
+        EXPECT_EQ(result.strErr,
+                  "ERROR: The registry database is damaged or belongs to another program; it was "
+                  "left unchanged.\n")
+            << args[0];
+    }
     EXPECT_EQ(Run({"query", kKey}).strErr, kNotFound);
     EXPECT_TRUE(ReadFileBytes(m_registry->DatabasePath()) == damaged) << "the file changed";
 }
@@ -224,12 +247,26 @@ TEST_F(StationregTest, ReadOnlyRegistryIsReadButNotChanged) {
 
     EXPECT_EQ(Run({"get", kKey, "PrinterName"}, true).strOut, "Printer 1\n");
     for (const Args& args : {Args{"add", kKey, "/v", "PrinterName", "/d", "X", "/f"},
-                             Args{"delete", kKey, "/v", "PrinterName", "/f"}}) {
+                             Args{"delete", kKey, "/v", "PrinterName", "/f"},
+                             Args{"delete", kKey, "/f"}, Args{"init"}}) {
         const CProcessResult result = Run(args, true);
         EXPECT_EQ(result.nStatus, 1) << args[0];
         EXPECT_EQ(result.strErr, "ERROR: Access is denied.\n") << args[0];
     }
     EXPECT_EQ(Get("PrinterName"), "Printer 1\n");
+}
+
+// A full disk under a redirected output is an error, not an empty backup and success.
+TEST_F(StationregTest, OutputThatCannotBeWrittenIsAnError) {
+    Add("PrinterName", "REG_SZ", "Printer 1");
+    for (const Args& args : {Args{"query", kKey}, Args{"get", kKey, "PrinterName"}}) {
+        Args command = {"/bin/sh", "-c", "exec \"$0\" \"$@\" > /dev/full", STATIONREG_PATH};
+        command.insert(command.end(), args.begin(), args.end());
+        const CProcessResult result = station_test::RunProcess(command);
+        EXPECT_EQ(result.nStatus, 1) << args[0];
+        EXPECT_EQ(result.strErr, "ERROR: Writing the output failed: No space left on device.\n")
+            << args[0];
+    }
 }
 
 }  // namespace

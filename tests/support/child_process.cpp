@@ -22,10 +22,14 @@ void ClosePipe(int& fd) {
     fd = -1;
 }
 
-void BecomeNobody(bool bAsNobody) {
+void BecomeNobody(bool bAsNobody, std::optional<gid_t> memberOf = std::nullopt) {
     constexpr uid_t kNobody = 65534;
     if (!bAsNobody || geteuid() != 0) return;
-    if (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0) _exit(125);
+    const size_t nGroups = memberOf ? 1 : 0;
+    if (setgroups(nGroups, memberOf ? &*memberOf : nullptr) != 0 || setgid(kNobody) != 0 ||
+        setuid(kNobody) != 0) {
+        _exit(125);
+    }
 }
 
 // The argument vector execv takes, built before fork so the child need not allocate.
@@ -39,6 +43,8 @@ std::vector<char*> ArgumentsOf(const std::vector<std::string>& argv) {
 // In the child: runs the program in place of the test; 127 when it cannot.
 [[noreturn]] void Execute(const std::vector<char*>& args, bool bAsNobody) {
     BecomeNobody(bAsNobody);
+    // As a shell starts it, whatever this test program does about SIGPIPE.
+    signal(SIGPIPE, SIG_DFL);
     execv(args[0], args.data());
     _exit(127);
 }
@@ -56,8 +62,10 @@ CChildProcess::CChildProcess(const std::vector<std::string>& argv, const CChildO
     const std::vector<char*> args = ArgumentsOf(argv);
     m_pid = fork();
     if (m_pid == 0) {
-        if (options.bStdinFromNull) dup2(open("/dev/null", O_RDONLY | O_CLOEXEC), STDIN_FILENO);
-        dup2(out[1], STDOUT_FILENO);
+        const char* pszStdin = options.bStdinFromNull ? "/dev/null" : options.pszStdin;
+        if (pszStdin) dup2(open(pszStdin, O_RDONLY | O_CLOEXEC), STDIN_FILENO);
+        dup2(options.pszStdout ? open(options.pszStdout, O_WRONLY | O_CLOEXEC) : out[1],
+             STDOUT_FILENO);
         if (options.bCaptureErrors) dup2(err[1], STDERR_FILENO);
         Execute(args, options.bAsNobody);
     }
@@ -126,6 +134,10 @@ void CChildProcess::Signal(int nSignal) {
     if (m_pid > 0) kill(m_pid, nSignal);
 }
 
+void CChildProcess::CloseOutput() {
+    ClosePipe(m_fdOut);
+}
+
 int CChildProcess::Wait(std::chrono::milliseconds timeout) {
     if (m_pid <= 0) return -1;
     if (!Drain(std::chrono::steady_clock::now() + timeout, false)) {
@@ -173,10 +185,11 @@ CProcessResult RunOnTerminal(const std::vector<std::string>& argv, const std::st
     return result;
 }
 
-pid_t StartFunction(const std::function<int()>& body, bool bAsNobody) {
+pid_t StartFunction(const std::function<int()>& body, bool bAsNobody,
+                    std::optional<gid_t> memberOf) {
     const pid_t pid = fork();
     if (pid == 0) {
-        BecomeNobody(bAsNobody);
+        BecomeNobody(bAsNobody, memberOf);
         _exit(body());
     }
     return pid;

@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,9 @@ struct CChildOptions {
     bool bCaptureErrors = false;
     // Standard input from /dev/null, so the program sees no terminal.
     bool bStdinFromNull = false;
+    // Standard input from this file, standard output to this one instead of the pipe.
+    const char* pszStdin = nullptr;
+    const char* pszStdout = nullptr;
     // As the user "nobody" when the tests run as root, whom file permissions do not stop.
     bool bAsNobody = false;
 };
@@ -34,6 +38,8 @@ public:
     // none comes in time.
     std::string ReadLine(std::chrono::milliseconds timeout = std::chrono::seconds(10));
     void Signal(int nSignal);
+    // Closes the reading end of standard output, as a reader that has had enough does.
+    void CloseOutput();
     // Reads both outputs to their end, then returns the exit status; -1 and a test failure
     // when the process does not end in time or ends by a signal.
     int Wait(std::chrono::milliseconds timeout = std::chrono::seconds(30));
@@ -67,8 +73,9 @@ CProcessResult RunProcess(const std::vector<std::string>& argv, CChildOptions op
 CProcessResult RunOnTerminal(const std::vector<std::string>& argv, const std::string& strInput);
 
 // Forks a child that runs body and leaves with its result through _exit, so nothing of the
-// test framework runs twice.
-pid_t StartFunction(const std::function<int()>& body, bool bAsNobody = false);
+// test framework runs twice. As "nobody", it may also be a member of the group memberOf.
+pid_t StartFunction(const std::function<int()>& body, bool bAsNobody = false,
+                    std::optional<gid_t> memberOf = std::nullopt);
 // The child's exit status, or 128 + the signal that ended it.
 int WaitFunction(pid_t pid);
 

@@ -1,10 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <numeric>
 #include <sstream>
 
+#include "tests/support/frames.h"
 #include "tools/objcomm/commands.h"
 #include "tools/objcomm/json.h"
 #include "tools/objcomm/usage_error.h"
+
+using station_test::HexOf;
+using station_test::LongFrame;
 
 namespace {
 
@@ -50,6 +56,9 @@ TEST(DecodeCommand, PrintsEachFrameAndExitsByTheWorstOutcome) {
          "{\"error\":\"CPassThruParseError\",\"tag\":0}\n", ""},
         {{"--json", "00 00 0A 00 03 11 01 02 21"}, "", 1,
          "{\"error\":\"CPassThruSubCmdUnknown\",\"tag\":258}\n", ""},
+        // Bytes after a whole frame: the frame decodes, the rest is named, the status is 1.
+        {{"99000099FFFF"}, "", 1, "CRspHealthCheck command=153...",
+         "objcomm decode: argument 1 '99000099FFFF': 2 bytes after the frame\n"},
         // Bad hex names the input and exits 2.
         {{"990"}, "", 2, "...", "objcomm decode: argument 1 '990': odd number of hex digits\n"},
         {{"99 00 00 99", "zz"}, "", 2, "...",
@@ -67,6 +76,23 @@ TEST(DecodeCommand, PrintsEachFrameAndExitsByTheWorstOutcome) {
     }
 }
 
+// A Register Device answer whose name holds every byte value: each line of the text output
+// stays one line of plain ASCII, and the bytes can still be told apart.
+TEST(DecodeCommand, TextOutputEscapesEveryByteThatIsNotPrintableAscii) {
+    CByteArray name(256);
+    std::iota(name.begin(), name.end(), 0);
+    const CRun run = Decode({HexOf(LongFrame(0x06, name))});
+
+    EXPECT_EQ(run.nStatus, 0);
+    EXPECT_EQ(std::count(run.strOut.begin(), run.strOut.end(), '\n'), 4) << run.strOut;
+    EXPECT_TRUE(std::all_of(run.strOut.begin(), run.strOut.end(),
+                            [](unsigned char c) { return c == '\n' || (c >= 0x20 && c < 0x7F); }));
+    for (const char* pszSpot :
+         {"Registered: \\x00\\x01", "\\x1F !", "[\\\\]", "~\\x7F\\x80", "\\xFF\n"}) {
+        EXPECT_NE(run.strOut.find(pszSpot), std::string::npos) << pszSpot;
+    }
+}
+
 TEST(DecodeCommand, UnknownOptionIsAUsageError) {
     EXPECT_THROW(Decode({"--jsn"}), CUsageError);
 }
@@ -80,24 +106,27 @@ TEST(FrameCommand, BuildsTheRequestsWithTheirOptions) {
         {{"health", "--short"}, "99000099\n"},
         {{"health", "--id", "", "--long-length"}, "020099000000009B\n"},
         {{"register", "--name", "AB", "--id", ""}, "000006000732000241420101C6\n"},
-        {{"register", "--name", "AB", "--old", "C", "--module", "0A 0B", "--module", "0C", "--id", ""},
+        {{"register", "--name", "AB", "--old", "C", "--module", "0A 0B", "--module", "0C", "--id",
+          ""},
          "000006000A320143024142030A0B0C2F\n"},
     };
     for (const Case& c : cases) {
         std::ostringstream out;
-        EXPECT_EQ(RunFrame(c.args, out), 0);
+        EXPECT_EQ(RunFrame(c.args, out, out), 0);
         EXPECT_EQ(out.str(), c.strFrame);
     }
 }
 
 TEST(FrameCommand, RejectsMissingAndMalformedValues) {
+    // clang-format off
     const std::vector<std::vector<std::string>> bad = {
         {}, {"ping"}, {"register"}, {"register", "--name"}, {"health", "--tag", "65536"},
         {"health", "--tag", "-1"}, {"register", "--name", "A", "--module", "1"},
         {"health", "--name", "A"}, {"health", "--id", std::string(256, 'x')}};
+    // clang-format on
     for (const auto& args : bad) {
         std::ostringstream out;
-        EXPECT_THROW(RunFrame(args, out), CUsageError) << testing::PrintToString(args);
+        EXPECT_THROW(RunFrame(args, out, out), CUsageError) << testing::PrintToString(args);
     }
 }
 

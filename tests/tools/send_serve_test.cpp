@@ -185,20 +185,91 @@ TEST_F(ServeTest, MalformedRequestsAreAnsweredAndAHugeClaimOnlyEndsItsConnection
     EXPECT_EQ(AnswerTo(*connection, badChecksum), "CRspError 91");
     EXPECT_EQ(AnswerTo(*connection, Hex("01 00 00 01")), "CRspError 93");
     EXPECT_EQ(AnswerTo(*connection, LongFrame(0x06, Hex("32 09 41"))), "CRspError 91");
+    // A megabyte of Register Device payload, in the 32-bit form, its fields long ended.
+    const CByteArray huge = LongFrame32(0x06, CByteArray(1 << 20, 0x41));
+    EXPECT_EQ(AnswerTo(*connection, huge), "CRspError 91");
+    // Lines come after answers and connections run side by side: read this one's first.
+    EXPECT_NE(serve->Process().ReadLine().find("malformed: bad checksum"), std::string::npos);
+    EXPECT_NE(serve->Process().ReadLine().find("unknown command=1 form=short"), std::string::npos);
+    EXPECT_NE(serve->Process().ReadLine().find("malformed: Register Device payload cut short"),
+              std::string::npos);
+    // A megabyte of request makes a line of a few hundred bytes, not two megabytes.
+    const std::string hugeLine = serve->Process().ReadLine();
+    EXPECT_LT(hugeLine.size(), 300u);
+    EXPECT_TRUE(hugeLine.starts_with("unknown command=6 form=long id=ID malformed: bytes after"))
+        << hugeLine;
+    EXPECT_TRUE(hugeLine.ends_with(" ... (" + std::to_string(huge.size()) + " bytes)")) << hugeLine;
+
     connection = Connect();
     EXPECT_EQ(AnswerTo(*connection, Hex("02 00 99 FF FF FF FF")), "");
     EXPECT_FALSE(connection->ReceiveTimedOut()) << "serve should close such a connection";
     connection = Connect();
     EXPECT_EQ(AnswerTo(*connection, LongFrame(0x99, {})), "CRspHealthCheck");
     connection.reset();
-
-    EXPECT_NE(serve->Process().ReadLine().find("malformed: bad checksum"), std::string::npos);
-    EXPECT_NE(serve->Process().ReadLine().find("unknown command=1 form=short"), std::string::npos);
-    EXPECT_NE(serve->Process().ReadLine().find("malformed: Register Device payload cut short"),
-              std::string::npos);
     EXPECT_NE(serve->Process().ReadLine().find("CMsgHealthCheck command=153"), std::string::npos);
     EXPECT_EQ(serve->Process().Wait(), 0);
     EXPECT_NE(serve->Process().GetErrors().find("declared a body over 16 MiB"), std::string::npos);
+}
+
+// --- hostile clients, and output nobody takes ---
+
+TEST_F(ServeTest, IdleClientHoldsUpNoOtherClient) {
+    Start({});
+    const auto idle = Connect();
+    // send gives up after 3 s: an answer at all shows that the idle client stalled nothing.
+    const CProcessResult sent =
+        RunProcess({kTool, "send", "--to", serve->GetAddress(), "--timeout", "3", "health"});
+    EXPECT_EQ(sent.nStatus, 0) << sent.strErr;
+}
+
+TEST_F(ServeTest, ConnectionOverTheLimitIsClosedAtOnce) {
+    Start({"--max-connections", "1"});
+    const auto first = Connect();
+    const auto over = Connect();
+    EXPECT_EQ(AnswerTo(*over, LongFrame(0x99, {})), "");
+    EXPECT_FALSE(over->ReceiveTimedOut()) << "closed, not left waiting";
+    EXPECT_EQ(AnswerTo(*first, LongFrame(0x99, {})), "CRspHealthCheck");
+}
+
+TEST_F(ServeTest, SilentConnectionIsClosedAfterTheIdleTimeOut) {
+    Start({"--idle-timeout", "0.2"});
+    const auto idle = Connect();
+    EXPECT_EQ(std::unique_ptr<CObjCommResponse>(idle->Receive(0)), nullptr);
+    EXPECT_FALSE(idle->ReceiveTimedOut()) << "serve should have closed it";
+}
+
+// As `serve | head -1` leaves it: the reader of the log is gone after the first line.
+TEST_F(ServeTest, LogNobodyReadsEndsTheLogButNotTheServing) {
+    Start({});
+    serve->Process().CloseOutput();
+    for (int i = 0; i < 2; ++i)
+        EXPECT_EQ(AnswerTo(*Connect(), LongFrame(0x99, {})), "CRspHealthCheck");
+    serve->Process().Signal(SIGTERM);
+    EXPECT_EQ(serve->Process().Wait(), 1);
+    EXPECT_EQ(serve->Process().GetErrors(),
+              "objcomm serve: cannot write the log: Broken pipe; serving on without it\n");
+}
+
+TEST_F(ServeTest, ToolsFailWithOneLineWhenTheirOutputOrInputFails) {
+    Start({"--count", "1"});
+    const std::string strFull = ": cannot write standard output: No space left on device\n";
+    const struct {
+        std::vector<std::string> args;
+        const char* pszStdin;
+        int nStatus;
+        std::string strErr;
+    } cases[] = {
+        {{"decode", "99000099"}, nullptr, 1, "objcomm decode" + strFull},
+        {{"frame", "health"}, nullptr, 1, "objcomm frame" + strFull},
+        {{"send", "--to", serve->GetAddress(), "health"}, nullptr, 5, "objcomm send" + strFull},
+        {{"decode"}, "/tmp", 1, "objcomm decode: cannot read standard input: Is a directory\n"},
+    };
+    for (const auto& c : cases) {
+        const CProcessResult run =
+            RunProcess(Joined({kTool}, c.args), {.pszStdin = c.pszStdin, .pszStdout = "/dev/full"});
+        EXPECT_EQ(run.nStatus, c.nStatus) << c.args[0];
+        EXPECT_EQ(run.strErr, c.strErr);
+    }
 }
 
 }  // namespace

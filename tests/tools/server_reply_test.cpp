@@ -99,11 +99,12 @@ TEST(ReceivedRequestTest, LogLineNamesTheRequestAndItsFields) {
          "CMsgRegisterDevice command=6 form=long id=0123456789ABCDEF; Command: Register Device "
          "Name; Over Write Name Settings: Over write name and use pseudo IP; Old Personalization "
          "Device Name: STA1; Personalization Device Name: STA7; Sequence number of Module 0: 01\n"},
-        {LongFrame(0x0A, Hex("13 00 00"), "ID"), false,
-         "unknown command=10 form=long id=ID body=130000\n"},
+        // The identifier comes from the peer: escaped, so it cannot forge a line.
+        {LongFrame(0x0A, Hex("13 00 00"), "I\n\\"), false,
+         "unknown command=10 form=long id=I\\x0A\\\\ frame=0003490A5C0A0003130000D2\n"},
         {WithChecksumOff(LongFrame(0x06, {}, "ID")), true,
-         R"({"request":"unknown","command":6,"form":"long","id":"ID","describe":[],"body":"",)"
-         R"("malformed":"bad checksum"})"
+         R"({"request":"unknown","command":6,"form":"long","id":"ID","describe":[],)"
+         R"("frame":"0002494406000096","malformed":"bad checksum"})"
          "\n"},
     };
     for (const auto& c : cases) {

@@ -7,7 +7,7 @@
 // status; wrong words throw CUsageError.
 int RunDecode(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
               std::ostream& err);
-int RunFrame(const std::vector<std::string>& args, std::ostream& out);
+int RunFrame(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 // Sends one request to a server and prints the answer as decode does.
 int RunSend(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 // Runs the simulated Object Communicator until its connection count or a stop signal.

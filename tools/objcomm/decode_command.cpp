@@ -2,34 +2,44 @@
 #include <ostream>
 
 #include "objcomm/hex.h"
+#include "objcomm/in_binary_string.h"
 #include "tools/objcomm/commands.h"
 #include "tools/objcomm/response_printer.h"
+#include "tools/objcomm/stream_check.h"
+#include "tools/objcomm/text_escape.h"
 #include "tools/objcomm/usage_error.h"
 
 namespace {
 
 constexpr int kAllDecoded = 0;
-constexpr int kSomeRejected = 1;
+constexpr int kSomeFlawed = 1;
 constexpr int kBadInput = 2;
+const std::string kWho = "objcomm decode";
 
 struct CDecodeOptions {
     DWORD dwContext = 0;
     bool bJson = false;
 };
 
-// Decodes one hex frame; false when the hex itself is bad (reported on err).
+// Decodes one hex frame; false when the hex itself is bad (reported on err). bFlawed is set
+// when the frame was rejected or bytes followed it.
 bool DecodeHexFrame(const std::string& strHex, const std::string& strWhere,
                     const CDecodeOptions& options, std::ostream& out, std::ostream& err,
-                    bool& bRejected) {
-    CByteArray frame;
+                    bool& bFlawed) {
+    CInBinaryString reader;
     CString error;
-    if (!ParseHexBytes(strHex, frame, &error)) {
-        err << "objcomm decode: " << strWhere << ": " << error << "\n";
+    if (!ParseHexBytes(strHex, reader.GetBytes(), &error)) {
+        err << kWho << ": " << strWhere << ": " << error << "\n";
         return false;
     }
-    const CDecodedFrame decoded = DecodeFrame(frame, options.dwContext);
-    bRejected = bRejected || !decoded.response;
+    const CDecodedFrame decoded = DecodeFrame(reader, options.dwContext);
     PrintDecodedFrame(out, decoded, options.bJson);
+    bFlawed = bFlawed || !decoded.response;
+    if (decoded.response && !reader.IsExhausted()) {
+        err << kWho << ": " << strWhere << ": " << reader.GetRemaining()
+            << " bytes after the frame\n";
+        bFlawed = true;
+    }
     return true;
 }
 
@@ -51,18 +61,22 @@ int RunDecode(const std::vector<std::string>& args, std::istream& in, std::ostre
         }
     }
 
-    bool bRejected = false;
+    bool bFlawed = false;
     for (size_t i = 0; i < frames.size(); ++i) {
-        const std::string where = "argument " + std::to_string(i + 1) + " '" + frames[i] + "'";
-        if (!DecodeHexFrame(frames[i], where, options, out, err, bRejected)) return kBadInput;
+        const std::string where =
+            "argument " + std::to_string(i + 1) + " '" + EscapeText(frames[i]) + "'";
+        if (!DecodeHexFrame(frames[i], where, options, out, err, bFlawed)) return kBadInput;
     }
     if (frames.empty()) {
         std::string line;
-        for (int nLine = 1; std::getline(in, line); ++nLine) {
+        // Output that cannot be written ends the run: nothing more would arrive either.
+        for (int nLine = 1; out && std::getline(in, line); ++nLine) {
             if (line.find_first_not_of(" \t\r") == std::string::npos || line[0] == '#') continue;
             const std::string where = "line " + std::to_string(nLine);
-            if (!DecodeHexFrame(line, where, options, out, err, bRejected)) return kBadInput;
+            if (!DecodeHexFrame(line, where, options, out, err, bFlawed)) return kBadInput;
         }
+        if (!InputRead(in, err, kWho)) return kSomeFlawed;
     }
-    return bRejected ? kSomeRejected : kAllDecoded;
+    if (!OutputWritten(out, err, kWho)) return kSomeFlawed;
+    return bFlawed ? kSomeFlawed : kAllDecoded;
 }

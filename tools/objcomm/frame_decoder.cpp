@@ -31,11 +31,6 @@ CDecodedFrame DecodeFrame(CInBinaryString& frame, DWORD dwContext) {
     return decoded;
 }
 
-CDecodedFrame DecodeFrame(const CByteArray& frame, DWORD dwContext) {
-    CInBinaryString reader(frame);
-    return DecodeFrame(reader, dwContext);
-}
-
 std::string ResponseClassName(const CObjCommResponse& response) {
     return ClassName(typeid(response));
 }

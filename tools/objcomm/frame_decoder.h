@@ -17,8 +17,8 @@ struct CDecodedFrame {
 // Runs create, which makes a response or throws a format error, and records either.
 CDecodedFrame CatchFormatErrors(const std::function<CObjCommResponse*()>& create);
 
-CDecodedFrame DecodeFrame(const CByteArray& frame, DWORD dwContext);
-// Decodes a frame read whole into a CInBinaryString (as the connection hands it over).
+// Decodes the frame at the start of the reader, which is left just after the frame when it
+// decoded, so that bytes beyond it show.
 CDecodedFrame DecodeFrame(CInBinaryString& frame, DWORD dwContext);
 
 // "CRspError" for a CRspError, whatever the object.

@@ -9,10 +9,12 @@
 #include "tools/objcomm/frame_decoder.h"
 #include "tools/objcomm/json.h"
 #include "tools/objcomm/request_options.h"
+#include "tools/objcomm/text_escape.h"
 
 namespace {
 
 constexpr char kOverwriteWithPseudoIp = '2';
+constexpr size_t kLoggedFrameBytes = 64;
 
 // The payload of CMsgRegisterDevice::GetData, read back.
 void ReadRegisterDevice(CReceivedRequest& request) {
@@ -34,6 +36,13 @@ void ReadRegisterDevice(CReceivedRequest& request) {
     } catch (const CInBinaryStringException&) {
         request.strProblem = "Register Device payload cut short";
     }
+}
+
+// "HEX" for a short frame; "HEX ... (N bytes)" with the first kLoggedFrameBytes of a longer one.
+std::string BoundedHex(const CByteArray& frame) {
+    if (frame.size() <= kLoggedFrameBytes) return ToHex(frame);
+    const CByteArray head(frame.begin(), frame.begin() + kLoggedFrameBytes);
+    return ToHex(head) + " ... (" + std::to_string(frame.size()) + " bytes)";
 }
 
 std::string ClassText(const CReceivedRequest& request) {
@@ -60,6 +69,8 @@ CReceivedRequest ReadReceivedRequest(const CByteArray& bytes) {
     } catch (const CInBinaryStringException&) {
         request.strProblem = "frame cut short";
     }
+    // The reader is done with the bytes, which may be megabytes: hand them on, not a copy.
+    request.frame = std::move(frame.GetBytes());
     if (!request.strProblem.empty()) return request;
     if (request.nCommand == kHealthCheck) {
         request.message = std::make_unique<CMsgHealthCheck>(request.bLongForm, kHealthCheckContext);
@@ -78,16 +89,16 @@ void PrintReceivedRequest(std::ostream& out, const CReceivedRequest& request, bo
             << "\",\"id\":" << JsonString(request.strIdentifier) << ",\"describe\":[";
         for (size_t i = 0; i < describe.size(); ++i)
             out << (i ? "," : "") << JsonString(describe[i]);
-        out << "],\"body\":" << JsonString(ToHex(request.body)) << ",\"malformed\":"
+        out << "],\"frame\":" << JsonString(BoundedHex(request.frame)) << ",\"malformed\":"
             << (request.strProblem.empty() ? "null" : JsonString(request.strProblem)) << "}\n";
         return;
     }
     out << ClassText(request) << " command=" << int{request.nCommand} << " form=" << pszForm;
-    if (request.bLongForm) out << " id=" << request.strIdentifier;
+    if (request.bLongForm) out << " id=" << EscapeText(request.strIdentifier);
     if (!request.strProblem.empty()) out << " malformed: " << request.strProblem;
-    if (!request.message) out << " body=" << ToHex(request.body);
+    if (!request.message) out << " frame=" << BoundedHex(request.frame);
     for (size_t i = 0; i + 1 < describe.size(); i += 2) {
-        out << "; " << describe[i] << ": " << describe[i + 1];
+        out << "; " << EscapeText(describe[i]) << ": " << EscapeText(describe[i + 1]);
     }
     out << "\n";
 }

@@ -9,6 +9,7 @@
 // use, so any complete frame gives a command; only the station's two requests are rebuilt
 // into message objects.
 struct CReceivedRequest {
+    CByteArray frame;
     bool bLongForm = false;
     CString strIdentifier;
     BYTE nCommand = 0;
@@ -23,5 +24,7 @@ struct CReceivedRequest {
 CReceivedRequest ReadReceivedRequest(const CByteArray& frame);
 
 // One line: the request's class (or "unknown"), command, form, identifier, then its describe
-// pairs or, for an unknown command, its body; as one JSON object with bJson.
+// pairs or, for an unknown command or a malformed frame, the frame in hex; as one JSON
+// object with bJson. A long frame shows as its first bytes and its length, so that one
+// request never makes a line longer than a few hundred bytes.
 void PrintReceivedRequest(std::ostream& out, const CReceivedRequest& request, bool bJson);

@@ -4,6 +4,7 @@
 
 #include "objcomm/hex.h"
 #include "tools/objcomm/json.h"
+#include "tools/objcomm/text_escape.h"
 
 namespace {
 
@@ -41,10 +42,10 @@ void PrintText(std::ostream& out, const CDecodedFrame& decoded) {
         const bool bAlone = i + 1 == list.size() ||
                             std::find(lone.begin(), lone.end(), static_cast<int>(i)) != lone.end();
         if (bAlone) {
-            out << list[i] << "\n";
+            out << EscapeText(list[i]) << "\n";
             i += 1;
         } else {
-            out << list[i] << ": " << list[i + 1] << "\n";
+            out << EscapeText(list[i]) << ": " << EscapeText(list[i + 1]) << "\n";
             i += 2;
         }
     }

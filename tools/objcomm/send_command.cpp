@@ -6,6 +6,7 @@
 #include "tools/objcomm/commands.h"
 #include "tools/objcomm/request_options.h"
 #include "tools/objcomm/response_printer.h"
+#include "tools/objcomm/stream_check.h"
 #include "tools/objcomm/usage_error.h"
 
 namespace {
@@ -14,6 +15,7 @@ constexpr int kAnswered = 0;
 constexpr int kMalformedAnswer = 1;
 constexpr int kCannotConnect = 3;
 constexpr int kNoAnswer = 4;
+constexpr int kOutputFailed = 5;
 constexpr unsigned kMaxTimeoutSeconds = 3600;
 // The context the station decodes its answers with.
 constexpr DWORD kReceiveContext = 0;
@@ -75,6 +77,7 @@ int RunSend(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         return kNoAnswer;
     }
     PrintDecodedFrame(out, decoded, options.bJson);
+    if (!OutputWritten(out, err, "objcomm send")) return kOutputFailed;
     if (!decoded.response) {
         err << "objcomm send: " << strServer << " sent a malformed response (" << decoded.strError
             << ")\n";

@@ -1,22 +1,34 @@
+#include <fcntl.h>
+#include <poll.h>
+
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <ostream>
 
 #include "tools/objcomm/address_argument.h"
 #include "tools/objcomm/commands.h"
+#include "tools/objcomm/connection_threads.h"
 #include "tools/objcomm/simulated_server.h"
 #include "tools/objcomm/stop_signals.h"
 #include "tools/objcomm/usage_error.h"
 
 namespace {
 
-constexpr int kCannotListen = 1;
+constexpr int kServed = 0;
+constexpr int kCannotServe = 1;
+constexpr int kLogFailed = 1;
+constexpr unsigned kMaxIdleSeconds = 24 * 3600;
+// Each connection takes two descriptors: within the usual limit of 1024 with room to spare.
+constexpr unsigned long kMaxConnections = 500;
 
 struct CServeOptions {
     CServerAddress listen{"127.0.0.1", 1500};
     CReplyMode reply;
     EServeFault eFault = EServeFault::None;
     unsigned long nCount = 0;  // 0: until a stop signal
+    std::chrono::milliseconds idleTimeout{30000};
+    unsigned long nMaxConnections = 64;
     bool bJson = false;
 };
 
@@ -32,6 +44,15 @@ CServeOptions ParseServeOptions(const std::vector<std::string>& args) {
         } else if (args[i] == "--count") {
             options.nCount = ParseNumberArgument("--count", OptionValue(args, i), 1000000000);
             if (options.nCount == 0) throw CUsageError("--count takes a number from 1");
+        } else if (args[i] == "--idle-timeout") {
+            options.idleTimeout =
+                ParseSecondsArgument("--idle-timeout", OptionValue(args, i), kMaxIdleSeconds);
+        } else if (args[i] == "--max-connections") {
+            options.nMaxConnections =
+                ParseNumberArgument("--max-connections", OptionValue(args, i), kMaxConnections);
+            if (options.nMaxConnections == 0) {
+                throw CUsageError("--max-connections takes a number from 1");
+            }
         } else if (args[i] == "--json") {
             options.bJson = true;
         } else {
@@ -46,49 +67,72 @@ bool IsPassingAcceptError(int nError) {
     return nError == EINTR || nError == ECONNABORTED || nError == EPROTO || nError == EAGAIN;
 }
 
-// Serves connections one after another until the count is reached or a stop signal came.
+// Waits until a connection waits on the listener (looked for only while bAccepting), the
+// listener is shut down by a stop, or a connection's thread has finished. True when
+// accept has a connection to take.
+bool WaitForEvent(SOCKET hListener, bool bAccepting, int hFinished) {
+    pollfd entries[] = {{hListener, static_cast<short>(bAccepting ? POLLIN : 0), 0},
+                        {hFinished, POLLIN, 0}};
+    return poll(entries, 2, -1) > 0 && (entries[0].revents & POLLIN) != 0;
+}
+
+// Accepts connections and serves each on a thread of its own until the count is reached
+// and its connections have ended, or a stop signal came.
 int ServeConnections(SOCKET hListener, CStopSignals& stop, const CServeOptions& options,
-                     std::ostream& out, std::ostream& err) {
-    CSimulatedServer server(options.reply, options.eFault, options.bJson, out, err);
-    for (unsigned long nServed = 0;
-         !stop.Requested() && (options.nCount == 0 || nServed < options.nCount);) {
+                     CServeLog& log) {
+    const CSimulatedServer server(options.reply, options.eFault, options.bJson, log);
+    const auto serveOne = [&](SOCKET hServed) {
+        CObjCommConnection connection(hServed);
+        connection.SetTimeouts(CObjCommConnection::kDefaultConnectTimeout, options.idleTimeout);
+        server.Serve(connection);
+    };
+    CConnectionThreads threads(options.nMaxConnections);
+    if (!threads.IsReady()) {
+        log.Problem("objcomm serve: cannot serve: " + std::string(std::strerror(errno)) + "\n");
+        return kCannotServe;
+    }
+    for (unsigned long nAccepted = 0;;) {
+        threads.JoinFinished();
+        const bool bAccepting = options.nCount == 0 || nAccepted < options.nCount;
+        if (stop.Requested() || (!bAccepting && threads.IsEmpty())) return kServed;
+        if (!WaitForEvent(hListener, bAccepting, threads.GetFinishedEvent())) continue;
         const SOCKET hPeer = accept(hListener, nullptr, nullptr);
         if (hPeer == INVALID_SOCKET) {
             if (stop.Requested() || IsPassingAcceptError(errno)) continue;
-            err << "objcomm serve: accept failed: " << std::strerror(errno) << "\n";
-            return kCannotListen;
+            log.Problem("objcomm serve: accept failed: " + std::string(std::strerror(errno)) +
+                        "\n");
+            return kCannotServe;
         }
-        CObjCommConnection connection(hPeer);
-        connection.SetTimeouts(CObjCommConnection::kDefaultConnectTimeout,
-                               CObjCommConnection::kNoTimeout);
-        stop.Watch(hPeer);
-        // A stop that came just before Watch would otherwise leave this peer unwatched.
-        if (!stop.Requested()) server.Serve(connection);
-        stop.Watch(INVALID_SOCKET);
-        ++nServed;
+        // A connection over the limit is closed at once and does not count.
+        if (threads.Start(hPeer, serveOne)) ++nAccepted;
     }
-    return 0;
 }
 
 }  // namespace
 
 int RunServe(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     const CServeOptions options = ParseServeOptions(args);
+    // A log reader that went away must not take the server with it: the failed write is
+    // reported instead, and answers to peers never raise the signal anyway.
+    std::signal(SIGPIPE, SIG_IGN);
     StartSockets();
     UINT nPort = 0;
     const SOCKET hListener = OpenListener(options.listen.strIp, options.listen.nPort, &nPort);
     if (hListener == INVALID_SOCKET) {
         err << "objcomm serve: cannot listen on " << options.listen.ToText() << ": "
             << std::strerror(errno) << "\n";
-        return kCannotListen;
+        return kCannotServe;
     }
-    int nStatus = 0;
+    // Waits happen in poll; a connection gone before accept must not block it.
+    fcntl(hListener, F_SETFL, fcntl(hListener, F_GETFL) | O_NONBLOCK);
+    CServeLog log(out, err);
+    int nStatus = kServed;
     {
         // Handlers first: a stop asked for as soon as the line is read must end cleanly.
         CStopSignals stop(hListener);
-        out << "listening on " << options.listen.strIp << ":" << nPort << std::endl;
-        nStatus = ServeConnections(hListener, stop, options, out, err);
+        log.Line("listening on " + options.listen.strIp + ":" + std::to_string(nPort) + "\n");
+        nStatus = ServeConnections(hListener, stop, options, log);
     }
     closesocket(hListener);
-    return nStatus;
+    return nStatus == kServed && log.Failed() ? kLogFailed : nStatus;
 }

@@ -1,5 +1,6 @@
 #include "tools/objcomm/simulated_server.h"
 
+#include <sstream>
 #include <thread>
 
 #include "objcomm/errors.h"
@@ -31,27 +32,30 @@ EServeFault ParseServeFault(const std::string& strText) {
 }
 
 CSimulatedServer::CSimulatedServer(const CReplyMode& mode, EServeFault eFault, bool bJson,
-                                   std::ostream& log, std::ostream& err)
-    : m_mode(mode), m_eFault(eFault), m_bJson(bJson), m_log(log), m_err(err) {}
+                                   CServeLog& log)
+    : m_mode(mode), m_eFault(eFault), m_bJson(bJson), m_log(log) {}
 
-void CSimulatedServer::Serve(CObjCommConnection& connection) {
+void CSimulatedServer::Serve(CObjCommConnection& connection) const {
     for (;;) {
         CByteArray frame;
         try {
             if (!connection.ReceivePacket(frame)) return;
         } catch (const CPassThruParseError&) {
-            m_err << "objcomm serve: a frame declared a body over 16 MiB; closing the connection"
-                  << std::endl;
+            m_log.Problem(
+                "objcomm serve: a frame declared a body over 16 MiB; closing the connection\n");
             return;
         }
         const CReceivedRequest request = ReadReceivedRequest(frame);
-        PrintReceivedRequest(m_log, request, m_bJson);
-        m_log.flush();
-        if (!Deliver(connection, BuildReply(m_mode, request))) return;
+        // The answer first: the peer should never wait on the log.
+        const bool bGoOn = Deliver(connection, BuildReply(m_mode, request));
+        std::ostringstream line;
+        PrintReceivedRequest(line, request, m_bJson);
+        m_log.Line(line.str());
+        if (!bGoOn) return;
     }
 }
 
-bool CSimulatedServer::Deliver(CObjCommConnection& connection, CByteArray answer) {
+bool CSimulatedServer::Deliver(CObjCommConnection& connection, CByteArray answer) const {
     switch (m_eFault) {
         case EServeFault::None:
             break;

@@ -1,8 +1,8 @@
 #pragma once
-#include <ostream>
 #include <string>
 
 #include "objcomm/connection.h"
+#include "tools/objcomm/serve_log.h"
 #include "tools/objcomm/server_reply.h"
 
 // What goes wrong with every answer (--fault FAULT).
@@ -18,23 +18,23 @@ enum class EServeFault {
 // "none", "close", "silent", "drip", "truncate" or "corrupt"; else a usage error.
 EServeFault ParseServeFault(const std::string& strText);
 
-// A stand-in Object Communicator: reads request frames, logs one line each, and answers
-// them by the reply mode, spoilt by the fault.
+// A stand-in Object Communicator: reads request frames, answers them by the reply mode,
+// spoilt by the fault, and logs one line each. One object serves any number of connections
+// at once.
 class CSimulatedServer {
 public:
-    CSimulatedServer(const CReplyMode& mode, EServeFault eFault, bool bJson, std::ostream& log,
-                     std::ostream& err);
+    CSimulatedServer(const CReplyMode& mode, EServeFault eFault, bool bJson, CServeLog& log);
 
-    // Answers requests until the peer closes the connection or the fault ends it.
-    void Serve(CObjCommConnection& connection);
+    // Answers requests until the peer closes the connection, the connection's receive
+    // time-out passes or the fault ends it.
+    void Serve(CObjCommConnection& connection) const;
 
 private:
     // False when the connection is to end.
-    bool Deliver(CObjCommConnection& connection, CByteArray answer);
+    bool Deliver(CObjCommConnection& connection, CByteArray answer) const;
 
-    CReplyMode m_mode;
-    EServeFault m_eFault;
-    bool m_bJson;
-    std::ostream& m_log;
-    std::ostream& m_err;
+    const CReplyMode m_mode;
+    const EServeFault m_eFault;
+    const bool m_bJson;
+    CServeLog& m_log;
 };

@@ -7,15 +7,12 @@ namespace {
 // Plain lock-free atomics: the only state a signal handler may touch.
 std::atomic<bool> g_bStop{false};
 std::atomic<SOCKET> g_hListener{INVALID_SOCKET};
-std::atomic<SOCKET> g_hPeer{INVALID_SOCKET};
 static_assert(std::atomic<SOCKET>::is_always_lock_free);
 
 void OnStopSignal(int) {
     g_bStop = true;
-    // shutdown is async-signal-safe; the sockets stay open until the main flow closes them.
+    // shutdown is async-signal-safe; the socket stays open until the main flow closes it.
     shutdown(g_hListener, SHUT_RDWR);
-    const SOCKET hPeer = g_hPeer;
-    if (hPeer != INVALID_SOCKET) shutdown(hPeer, SHUT_RDWR);
 }
 
 }  // namespace
@@ -34,13 +31,8 @@ CStopSignals::~CStopSignals() {
     sigaction(SIGINT, &m_oldInterrupt, nullptr);
     sigaction(SIGTERM, &m_oldTerminate, nullptr);
     g_hListener = INVALID_SOCKET;
-    g_hPeer = INVALID_SOCKET;
 }
 
 bool CStopSignals::Requested() const {
     return g_bStop;
-}
-
-void CStopSignals::Watch(SOCKET hPeer) {
-    g_hPeer = hPeer;
 }

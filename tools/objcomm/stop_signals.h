@@ -4,8 +4,8 @@
 #include "platform/sockets.h"
 
 // While alive, SIGINT and SIGTERM ask the server to stop. The handler shuts the listening
-// socket and the connection being served down, so that a blocked accept or receive
-// returns at once instead of the stop waiting for a peer.
+// socket down, so that a wait on it (which then reports a hang-up) returns at once; the
+// server then ends the connections it serves.
 class CStopSignals {
 public:
     explicit CStopSignals(SOCKET hListener);
@@ -14,8 +14,6 @@ public:
     ~CStopSignals();
 
     bool Requested() const;
-    // The connection now being served; INVALID_SOCKET before it is closed.
-    void Watch(SOCKET hPeer);
 
 private:
     struct sigaction m_oldInterrupt;

@@ -8,21 +8,24 @@
 
 namespace {
 
-// What each operation takes after KEY: the flags it allows and those it needs, and
-// whether a bare value name follows (get).
+enum class EArguments { KeyAndFlags, KeyAndName, None };
+
+// What each operation takes: KEY then flags (those it allows and those it needs), KEY then
+// a bare value name (get), or nothing at all (init).
 struct COperationSyntax {
     const char* pszName;
     EOperation operation;
+    EArguments arguments;
     const char* pszFlags;
     const char* pszRequired;
-    bool bNamePositional;
 };
 
 constexpr COperationSyntax kOperations[] = {
-    {"query", EOperation::Query, "v", "", false},
-    {"add", EOperation::Add, "vtdf", "vd", false},
-    {"delete", EOperation::Delete, "vf", "v", false},
-    {"get", EOperation::Get, "", "", true},
+    {"query", EOperation::Query, EArguments::KeyAndFlags, "v", ""},
+    {"add", EOperation::Add, EArguments::KeyAndFlags, "vtdf", "vd"},
+    {"delete", EOperation::Delete, EArguments::KeyAndFlags, "vf", ""},
+    {"get", EOperation::Get, EArguments::KeyAndName, "", ""},
+    {"init", EOperation::Init, EArguments::None, "", ""},
 };
 
 bool IsHelp(const CString& strArg) {
@@ -70,12 +73,18 @@ EParseResult ParseCommandLine(const CStringArray& arrArgs, CRegCommand& command)
     for (size_t i = 0; i < arrArgs.size() && i < 2; ++i) {
         if (IsHelp(arrArgs[i])) return EParseResult::Help;
     }
-    if (arrArgs.size() < 2) return EParseResult::InvalidSyntax;
+    if (arrArgs.empty()) return EParseResult::InvalidSyntax;
     for (const COperationSyntax& syntax : kOperations) {
         if (!EqualsNoCase(arrArgs[0], syntax.pszName)) continue;
         command.operation = syntax.operation;
+        if (syntax.arguments == EArguments::None) {
+            return arrArgs.size() == 1 ? EParseResult::Command : EParseResult::InvalidSyntax;
+        }
+        if (arrArgs.size() < 2) return EParseResult::InvalidSyntax;
         command.strKey = arrArgs[1];
-        if (!syntax.bNamePositional) return ParseFlags(syntax, arrArgs, 2, command);
+        if (syntax.arguments == EArguments::KeyAndFlags) {
+            return ParseFlags(syntax, arrArgs, 2, command);
+        }
         if (arrArgs.size() == 3 && IsHelp(arrArgs[2])) return EParseResult::Help;
         if (arrArgs.size() != 3) return EParseResult::InvalidSyntax;
         command.strValueName = arrArgs[2];

@@ -3,12 +3,12 @@
 
 #include "platform/types.h"
 
-enum class EOperation { Query, Add, Delete, Get };
+enum class EOperation { Query, Add, Delete, Get, Init };
 
 struct CRegCommand {
     EOperation operation = EOperation::Query;
     CString strKey;
-    std::optional<CString> strValueName;  // /v NAME, or the NAME of get
+    std::optional<CString> strValueName;  // /v NAME, or the NAME of get; none deletes the key
     DWORD dwType = 0;                     // /t, REG_SZ when absent
     CString strData;                      // /d
     bool bForce = false;                  // /f

@@ -15,6 +15,7 @@ constexpr CErrorText kErrorTexts[] = {
     {ERROR_FILE_NOT_FOUND,
      "ERROR: The system was unable to find the specified registry key or value."},
     {ERROR_ACCESS_DENIED, "ERROR: Access is denied."},
+    {ERROR_INVALID_PARAMETER, "ERROR: The parameter is incorrect."},
     {ERROR_BADDB,
      "ERROR: The registry database is damaged or belongs to another program; it was left "
      "unchanged."},
@@ -23,7 +24,7 @@ constexpr CErrorText kErrorTexts[] = {
 };
 
 constexpr const char* kUsageLine =
-    "Usage: stationreg query|add|delete|get KEY ... (stationreg --help for details)";
+    "Usage: stationreg query|add|delete|get KEY ... | init (stationreg --help for details)";
 
 }  // namespace
 
@@ -37,16 +38,24 @@ CString ErrorMessage(LONG lError) {
 void PrintUsage(std::ostream& out) {
     out << "Usage: stationreg query KEY [/v NAME]\n"
            "       stationreg add KEY /v NAME [/t REG_SZ|REG_EXPAND_SZ|REG_DWORD] /d DATA [/f]\n"
-           "       stationreg delete KEY /v NAME [/f]\n"
+           "       stationreg delete KEY [/v NAME] [/f]\n"
            "       stationreg get KEY NAME\n"
+           "       stationreg init\n"
            "\n"
            "KEY is ROOT\\SUBKEY, ROOT being HKLM, HKCU, HKCR, HKU, HKCC or the full name\n"
            "(HKEY_LOCAL_MACHINE ...); without a backslash, / separates the parts too.\n"
            "Flags may start with / or - and be written in any case.\n"
            "REG_DWORD data is decimal or 0x hex, from 0 to 4294967295.\n"
-           "Without /f, add and delete ask before replacing or deleting a value, and refuse\n"
-           "when there is no terminal to ask on.\n"
+           "A key name part holds up to 255 characters, a key lies up to 512 levels below\n"
+           "its root, and a value name holds up to 16383 characters.\n"
+           "delete without /v deletes the key with all its values and subkeys.\n"
+           "Without /f, add and delete ask before replacing or deleting, and refuse when\n"
+           "there is no terminal to ask on.\n"
            "get prints the bare data (REG_DWORD in decimal), for scripts.\n"
+           "init creates the registry database (and its folder) with everything a reader\n"
+           "needs, as a first write would, and leaves an existing one as it is. In a folder\n"
+           "with the set-group-ID bit, the files belong to the folder's group, which may write.\n"
+           "Exit status 0 on success, 1 on any error, also when the output cannot be written.\n"
            "\n"
            "Registry database: "
         << RegistryDatabasePath() << " (STATION_REGISTRY overrides it)\n";

@@ -17,7 +17,9 @@ int Fail(std::ostream& err, const CString& strMessage) {
     return 1;
 }
 
-int Succeed(std::ostream& out) {
+// The outcome of a change.
+int Report(LONG lResult, std::ostream& out, std::ostream& err) {
+    if (lResult != ERROR_SUCCESS) return Fail(err, ErrorMessage(lResult));
     out << kSuccessMessage << "\n";
     return 0;
 }
@@ -72,6 +74,10 @@ int RunGet(const CRegKeyName& key, const CString& strName, std::ostream& out, st
 int RunAdd(const CRegKeyName& key, const CRegCommand& command, std::ostream& out,
            std::ostream& err) {
     const CString& strName = *command.strValueName;
+    // The key would be created before the value is refused.
+    if (strName.size() > kMaxValueNameChars) {
+        return Fail(err, ErrorMessage(ERROR_INVALID_PARAMETER));
+    }
     CByteArray data;
     if (!EncodeData(command.dwType, command.strData, data)) {
         return Fail(err, FormatText("ERROR: Invalid REG_DWORD data \"%s\": give a number from 0 "
@@ -96,30 +102,40 @@ int RunAdd(const CRegKeyName& key, const CRegCommand& command, std::ostream& out
         lResult = RegSetValueExA(hKey.get(), strName.c_str(), 0, command.dwType, data.data(),
                                  static_cast<DWORD>(data.size()));
     }
-    return lResult == ERROR_SUCCESS ? Succeed(out) : Fail(err, ErrorMessage(lResult));
+    return Report(lResult, out, err);
 }
 
+// A value with /v, else the key with everything below it.
 int RunDelete(const CRegKeyName& key, const CRegCommand& command, std::ostream& out,
               std::ostream& err) {
-    const CString& strName = *command.strValueName;
+    const std::optional<CString>& strName = command.strValueName;
     CKeyHandle hKey;
     CRegistryValue existing;
+    // Opening for writing settles whether the user may delete before anything is asked.
     LONG lResult = OpenKey(key.hRoot, key.strSubKey, KEY_QUERY_VALUE | KEY_SET_VALUE, hKey);
-    if (lResult == ERROR_SUCCESS) lResult = ReadValue(hKey.get(), strName, existing);
+    if (lResult == ERROR_SUCCESS && strName) lResult = ReadValue(hKey.get(), *strName, existing);
     if (lResult != ERROR_SUCCESS) return Fail(err, ErrorMessage(lResult));
     if (!command.bForce) {
-        const auto nRefused =
-            Refusal(FormatText("Permanently delete the registry value %s", strName.c_str()),
-                    "delete it", err);
+        const CString strQuestion =
+            strName ? FormatText("Permanently delete the registry value %s", strName->c_str())
+                    : FormatText("Permanently delete the registry key %s", key.strDisplay.c_str());
+        const auto nRefused = Refusal(strQuestion, "delete it", err);
         if (nRefused) return *nRefused;
     }
-    lResult = RegDeleteValueA(hKey.get(), strName.c_str());
-    return lResult == ERROR_SUCCESS ? Succeed(out) : Fail(err, ErrorMessage(lResult));
+    lResult = strName ? RegDeleteValueA(hKey.get(), strName->c_str())
+                      : RegDeleteTreeA(key.hRoot, key.strSubKey.c_str());
+    return Report(lResult, out, err);
+}
+
+int RunInit(std::ostream& out, std::ostream& err) {
+    const LONG lResult = CreateRegistryDatabase();
+    return Report(lResult, out, err);
 }
 
 }  // namespace
 
 int RunCommand(const CRegCommand& command, std::ostream& out, std::ostream& err) {
+    if (command.operation == EOperation::Init) return RunInit(out, err);
     const std::optional<CRegKeyName> key = ParseKeyName(command.strKey);
     if (!key) {
         PrintSyntaxError(err, "Invalid key name.");
@@ -133,6 +149,7 @@ int RunCommand(const CRegCommand& command, std::ostream& out, std::ostream& err)
         case EOperation::Delete:
             return RunDelete(*key, command, out, err);
         case EOperation::Get:
+        case EOperation::Init:
             break;
     }
     return RunGet(*key, *command.strValueName, out, err);
