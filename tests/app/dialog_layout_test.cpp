@@ -175,7 +175,7 @@ TEST_P(ContextMenu, OffersTheAboutBox) {
     auto* pMenu = m_pDialog->findChild<QMenu*>();
     ASSERT_NE(pMenu, nullptr);
     ASSERT_EQ(pMenu->actions().size(), 1);
-    EXPECT_EQ(pMenu->actions().front()->text(), IDS_ABOUTBOX);
+    EXPECT_EQ(pMenu->actions().front()->text(), kAboutBoxMenuItem);
     pMenu->actions().front()->trigger();
 
     auto* pAbout = m_pDialog->findChild<CAboutDlg*>();
