@@ -24,8 +24,8 @@ struct CFrameLayout {
 inline constexpr DWORD kAnyBodyLength = std::numeric_limits<DWORD>::max();
 
 // Reads the layout of the frame its source begins with: form, identifier, command, body
-// length, then makes sure that the body and the checksum are there. source.EnsureBuffered(n) returns
-// once the frame's first n bytes can be read (waiting for them, or throwing when they never
+// length, then makes sure that the body and the checksum are there. source.EnsureBuffered(n)
+// returns once the frame's first n bytes can be read (waiting for them, or throwing when they never
 // come); source.At(i) is byte i. A body declared longer than dwMaxBody throws
 // CPassThruParseError before anything is asked of the source for it.
 template <typename TSource>
