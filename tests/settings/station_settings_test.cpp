@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <tuple>
 #include <utility>
 
+#include "app/registry_value_path.h"
 #include "app/registry_values.h"
 #include "platform/registry.h"
 #include "tests/registry/temp_registry.h"
@@ -153,6 +155,19 @@ TEST_F(StationSettingsTest, DamagedRegistryLoadsDefaultsAndSaveLeavesItAlone) {
     EXPECT_EQ(Fields(Loaded()), kDefaults);
     Loaded().Save();
     EXPECT_TRUE(ReadFileBytes(m_registry->DatabasePath()) == damaged) << "the file changed";
+}
+
+// A path whose first component is no full root name opens nothing and makes no registry.
+TEST_F(StationSettingsTest, UnknownRootFailsEveryOpen) {
+    for (const char* pszRoot : {"HKLM", "HKEY_LOCAL_MACHINE_X", "SOFTWARE", ""}) {
+        const CString strPath = CString(pszRoot) + "\\SOFTWARE\\Quenvale\\Tarrow\\PrinterName";
+        CRegistryValuePath path(strPath, false);
+        EXPECT_FALSE(path.OpenForWriting()) << pszRoot;
+        EXPECT_FALSE(path.OpenForReading(KEY_READ)) << pszRoot;
+        EXPECT_FALSE(WriteRegistryString(strPath, "Printer", false)) << pszRoot;
+        EXPECT_EQ(ReadRegistryString(strPath), "") << pszRoot;
+    }
+    EXPECT_FALSE(std::filesystem::exists(m_registry->DatabasePath()));
 }
 
 }  // namespace
