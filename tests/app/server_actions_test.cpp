@@ -6,8 +6,8 @@
 #include "app/host_name.h"
 #include "app/station_strings.h"
 #include "tests/app/dialog_fixture.h"
-#include "tests/app/low_port.h"
 #include "tests/support/child_process.h"
+#include "tests/support/loopback.h"
 
 namespace station_test {
 namespace {
@@ -21,7 +21,7 @@ protected:
     void SetUp() override {
         DialogTest::SetUp();
         UINT nPort = 0;
-        closesocket(BindLowLoopbackPort(nPort));
+        closesocket(BindLoopback(nPort, true));
         const std::string strAddress = "127.0.0.1:" + std::to_string(nPort);
         std::vector<std::string> argv{OBJCOMM_TOOL_PATH, "serve", "--listen", strAddress};
         const std::vector<std::string> options = ServerOptions();
@@ -146,7 +146,7 @@ class NoConnection : public DialogTest,
 TEST_P(NoConnection, ReachesTheLocalServer) {
     const auto& [c, pszButton] = GetParam();
     UINT nPort = 0;
-    const SOCKET hListener = BindLowLoopbackPort(nPort);
+    const SOCKET hListener = BindLoopback(nPort, true);
     ASSERT_EQ(listen(hListener, 1), 0);
     StoreDword("ObjectCommunicatorPort", nPort);
     StoreText("ObjectCommunicatorIp", c.pszStoredIp);

@@ -263,21 +263,6 @@ TEST_F(ConnectionTest, BodyOfExactlyTheLimitIsRead) {
     EXPECT_EQ(response->GetCommand(), 0x99);
 }
 
-// --- system calls per frame ---
-
-TEST_F(ConnectionTest, FrameOfFourKiBInOneSegmentTakesAtMostTwoRecvCalls) {
-    const CByteArray frame = LongFrame(0x06, CByteArray(4096 - 22, 0x41), "0123456789ABCDEF");
-    ASSERT_EQ(frame.size(), 4096u);
-    peer->Play({ReadRequest(), Write(Joined(frame, kShortHealthAnswer)), AwaitClose()});
-    ConnectAndAsk();
-
-    ASSERT_NE(Receive(), nullptr);
-    EXPECT_LE(connection->GetRecvCalls(), 2u);
-    const size_t nAfterFirst = connection->GetRecvCalls();
-    ASSERT_NE(Receive(), nullptr);
-    EXPECT_EQ(connection->GetRecvCalls(), nAfterFirst) << "the second frame was already buffered";
-}
-
 // --- connecting and sending ---
 
 // The listener never accepts: any connection that reached it would wait in its queue.

@@ -72,10 +72,4 @@ TEST(KeyRecord, BadTagIsReadWholeThenRejectedAndChangesNothing) {
     EXPECT_EQ(record.GetPresentCount(), 0);
 }
 
-TEST(KeyRecord, ItemSizeCountsTagLengthAndValue) {
-    CKeyRecord record;
-    CInBinaryString in(Hex("01 00 03 41 42 43"));
-    EXPECT_EQ(record.ReadItem(in), 6u);
-}
-
 }  // namespace
