@@ -3,8 +3,8 @@
 #include <string>
 
 #include "tests/app/dialog_fixture.h"
-#include "tests/app/virtual_card_peer.h"
 #include "tests/support/child_process.h"
+#include "tools/virtualcards/virtual_card_peer.h"
 
 namespace station_test {
 

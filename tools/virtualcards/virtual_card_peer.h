@@ -8,8 +8,6 @@
 
 #include "platform/sockets.h"
 
-namespace station_test {
-
 class CVirtualCardPeer {
 public:
     CVirtualCardPeer();
@@ -28,5 +26,3 @@ private:
     int m_fdWake[2] = {-1, -1};
     std::thread m_thread;
 };
-
-}  // namespace station_test

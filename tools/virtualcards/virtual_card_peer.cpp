@@ -1,13 +1,11 @@
-#include "tests/app/virtual_card_peer.h"
+#include "tools/virtualcards/virtual_card_peer.h"
 
-#include <gtest/gtest.h>
 #include <poll.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <stdexcept>
 #include <vector>
-
-namespace station_test {
 
 namespace {
 
@@ -43,8 +41,13 @@ CVirtualCardPeer::CVirtualCardPeer() {
         m_arrListeners[1] = OpenListener("127.0.0.1", m_nPort + 1, &nSecond);
         if (m_arrListeners[1] == INVALID_SOCKET) closesocket(m_arrListeners[0]);
     }
-    EXPECT_NE(m_arrListeners[1], INVALID_SOCKET) << "no two free loopback ports in a row";
-    EXPECT_EQ(pipe(m_fdWake), 0);
+    if (m_arrListeners[1] == INVALID_SOCKET) {
+        throw std::runtime_error("no two free loopback ports in a row");
+    }
+    if (pipe(m_fdWake) != 0) {
+        for (const SOCKET hListener : m_arrListeners) closesocket(hListener);
+        throw std::runtime_error("no pipe to stop the virtual cards with");
+    }
     m_thread = std::thread([this] { Serve(); });
 }
 
@@ -78,5 +81,3 @@ void CVirtualCardPeer::Serve() {
         closesocket(entries[i].fd);
     }
 }
-
-}  // namespace station_test
