@@ -171,7 +171,7 @@ constexpr CValueTypeSize kValueTypes[] = {
     {REG_SZ, 0},
     {REG_EXPAND_SZ, 0},
     {REG_BINARY, 0},
-    {REG_DWORD, 4},
+    {REG_DWORD, sizeof(DWORD)},
     {REG_MULTI_SZ, 0},
     {REG_QWORD, sizeof(ULONGLONG)},
 };
