@@ -51,15 +51,9 @@ void PrintTo(const CCase& c, std::ostream* os) {
 }
 
 std::string TestName(const std::filesystem::path& file, const std::string& strTitle) {
-    std::string strName = file.stem().string() + "_";
-    for (const char c : strTitle) {
-        if (std::isalnum(static_cast<unsigned char>(c))) {
-            strName += c;
-        } else if (strName.back() != '_') {
-            strName += '_';
-        }
-    }
-    while (strName.back() == '_') strName.pop_back();
+    std::string strName = file.stem().string() + "_" + strTitle;
+    std::ranges::replace_if(
+        strName, [](unsigned char c) { return !std::isalnum(c); }, '_');
     return strName;
 }
 
@@ -106,7 +100,7 @@ std::vector<CCase> LoadCases() {
         for (int nLine = 1; std::getline(input, strLine); ++nLine) {
             if (strLine.starts_with("===")) {
                 cases.emplace_back().strFile = file.string();
-                cases.back().strName = TestName(file, strLine.substr(3));
+                cases.back().strName = TestName(file, strLine.substr(4));
             } else if (!strLine.empty() && strLine[0] != '#' && !cases.empty()) {
                 AddLine(cases.back(), strLine, nLine);
             }
@@ -198,8 +192,12 @@ std::string Shown(const Lines& lines) {
     return strShown;
 }
 
-void Compare(const CCase& c, const CStep& step, const char* pszWhat, const Lines& expected,
-             const std::string& strActual) {
+using Variables = std::map<std::string, std::string>;
+
+void Compare(const CCase& c, const CStep& step, const char* pszWhat, const Lines& lines,
+             const Variables& variables, const std::string& strActual) {
+    Lines expected;
+    for (const std::string& strLine : lines) expected.push_back(Expand(strLine, variables));
     const Lines actual = LinesOf(strActual);
     if (!Matches(expected, 0, actual, 0)) {
         ADD_FAILURE_AT(c.strFile.c_str(), step.nLine) << step.strCommand << "\n"
@@ -214,7 +212,7 @@ class CommandLine : public CTempRegistryTest, public ::testing::WithParamInterfa
 TEST_P(CommandLine, Case) {
     const CCase& c = GetParam();
     ASSERT_EQ(c.strProblem, "") << c.strFile;
-    const std::map<std::string, std::string> variables = {
+    const Variables variables = {
         {"STATIONREG", STATIONREG_PATH},
         {"REGISTRY", m_registry->DatabasePath()},
         {"FOLDER", m_registry->Folder()},
@@ -233,13 +231,8 @@ TEST_P(CommandLine, Case) {
             step.strTyped.empty()
                 ? station_test::RunProcess(args, {.bStdinFromNull = true, .bAsNobody = bAsNobody})
                 : station_test::RunOnTerminal(args, step.strTyped);
-        auto expanded = [&](const Lines& lines) {
-            Lines result;
-            for (const std::string& strLine : lines) result.push_back(Expand(strLine, variables));
-            return result;
-        };
-        Compare(c, step, "standard output", expanded(step.out), result.strOut);
-        Compare(c, step, "standard error", expanded(step.err), result.strErr);
+        Compare(c, step, "standard output", step.out, variables, result.strOut);
+        Compare(c, step, "standard error", step.err, variables, result.strErr);
         if (result.nStatus != step.nStatus) {
             ADD_FAILURE_AT(c.strFile.c_str(), step.nLine)
                 << step.strCommand << "\nexit status " << result.nStatus << ", expected "
