@@ -2,32 +2,39 @@
 
 #include "app/station_strings.h"
 #include "app/wait_cursor.h"
-#include "objcomm/connection.h"
 #include "objcomm/error_response.h"
-#include "objcomm/errors.h"
-#include "objcomm/frame_codes.h"
+#include "objcomm/exchange.h"
 #include "platform/format.h"
 
 namespace {
-constexpr const char* kIdentifier = "0123456789ABCDEF";
+
+// The message box text for an exchange that brought no response.
+const char* FailureText(EExchangeOutcome eOutcome) {
+    switch (eOutcome) {
+        case EExchangeOutcome::kCannotConnect:
+            return kMsgUnableToConnect;
+        case EExchangeOutcome::kTimedOut:
+            return kMsgNoResponseInTime;
+        case EExchangeOutcome::kMalformed:
+            return kMsgMalformedResponse;
+        case EExchangeOutcome::kSendFailed:  // the connection broke under the request
+        case EExchangeOutcome::kClosed:
+        case EExchangeOutcome::kAnswered:
+            break;
+    }
+    return kMsgClosedWithoutResponse;
+}
+
 }  // namespace
 
 CExchangeOutcome ExchangeWithObjComm(const CString& strIp, UINT nPort, CObjCommMessage& request,
                                      std::chrono::milliseconds receiveTimeout) {
     CWaitCursor waitCursor;
-    CObjCommConnection connection;
-    connection.SetTimeouts(CObjCommConnection::kDefaultConnectTimeout, receiveTimeout);
-    if (!connection.Connect(strIp, nPort)) return {nullptr, kMsgUnableToConnect};
-    // A failed send shows up as a closed connection when the response is read.
-    connection.Send(request, kIdentifier, FALSE);
-    try {
-        std::unique_ptr<CObjCommResponse> pResponse(connection.Receive(0));
-        if (pResponse) return {std::move(pResponse), CString()};
-        return {nullptr,
-                connection.ReceiveTimedOut() ? kMsgNoResponseInTime : kMsgClosedWithoutResponse};
-    } catch (const CPassThruFormatError&) {
-        return {nullptr, kMsgMalformedResponse};
-    }
+    CExchangeOptions options;
+    options.receiveTimeout = receiveTimeout;
+    CExchangeResult result = ExchangeOnce(strIp, nPort, request, options);
+    if (result.response) return {std::move(result.response), CString()};
+    return {nullptr, FailureText(result.eOutcome)};
 }
 
 CString DescribeUnwantedResponse(CObjCommResponse& response) {

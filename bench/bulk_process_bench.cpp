@@ -7,8 +7,12 @@
 
 #include <memory>
 
+#include "objcomm/checksum.h"
+#include "objcomm/frame_codes.h"
+#include "objcomm/length_prefix.h"
 #include "objcomm/out_binary_string.h"
 #include "objcomm/response.h"
+#include "objcomm/station/bulk_process_response.h"
 
 namespace {
 
@@ -27,20 +31,22 @@ void AppendUpdateCommand(COutBinaryString& payload, int nIndex) {
     apdu.resize(apdu.size() + 45, static_cast<BYTE>(nIndex));
     COutBinaryString process;
     process.AppendByte(0x58).AppendByte(0x0A).AppendByte('3');
-    process.SetPrefix(-2).AppendBytes(apdu);
+    process.SetPrefix(kCountWord).AppendBytes(apdu);
     const CByteArray statusWord = {0x90, 0x00};
     payload.AppendWord(static_cast<WORD>(process.GetSize() + 4)).AppendBytes(process.GetBytes());
-    payload.AppendByte(2).SetPrefix(-1).AppendBytes(statusWord).SetPrefix(0);
+    payload.AppendByte(2).SetPrefix(kCountByte).AppendBytes(statusWord).SetPrefix(0);
 }
 
 // The whole frame in the long form with a 16-bit length.
 CByteArray BulkProcessFrame(int nCommands) {
     COutBinaryString body;
-    body.AppendByte(0x0C).AppendWord(1).AppendWord(static_cast<WORD>(nCommands));
+    body.AppendByte(CRspBulkProcess::kSubCommand).AppendWord(1);
+    body.AppendWord(static_cast<WORD>(nCommands));
     for (int i = 0; i < nCommands; ++i) AppendUpdateCommand(body, i);
     COutBinaryString frame;
-    frame.AppendByte(0x00).SetPrefix(-1).AppendString("ID").AppendByte(0x0A);
-    frame.SetPrefix(-2).AppendBytes(body.GetBytes()).AppendChecksum();
+    frame.AppendByte(kLongForm16).SetPrefix(kCountByte).AppendString("ID");
+    frame.AppendByte(kPassThrough);
+    frame.SetPrefix(kCountWord).AppendBytes(body.GetBytes()).AppendChecksum();
     return frame.GetBytes();
 }
 

@@ -4,9 +4,12 @@
 
 #include <memory>
 
+#include "objcomm/checksum.h"
+#include "objcomm/frame_codes.h"
 #include "objcomm/health_check_request.h"
 #include "objcomm/key_record.h"
 #include "objcomm/key_tags.h"
+#include "objcomm/length_prefix.h"
 #include "objcomm/out_binary_string.h"
 #include "objcomm/response.h"
 
@@ -14,8 +17,8 @@ namespace {
 
 CByteArray SmallFrame() {
     COutBinaryString out;
-    out.AppendByte(0x00).SetPrefix(-1).AppendString("0123456789ABCDEF");
-    out.AppendByte(0xFF).SetPrefix(-2).AppendBytes({0x93}).AppendChecksum();
+    out.AppendByte(kLongForm16).SetPrefix(kCountByte).AppendString(kStationIdentifier);
+    out.AppendByte(kError).SetPrefix(kCountWord).AppendBytes({0x93}).AppendChecksum();
     return out.GetBytes();
 }
 
@@ -23,15 +26,16 @@ CByteArray SmallFrame() {
 // other, as a server that streams many attribute updates would send.
 CByteArray KeyStoreFrame(size_t nBodyBytes) {
     COutBinaryString body;
-    body.SetPrefix(-2);
+    body.SetPrefix(kCountWord);
     const CByteArray value(60, 0x41);
-    for (int tag = KEY_TAG_NUMBER; body.GetSize() + value.size() + 3 <= nBodyBytes;
-         tag = tag % KEY_TAG_IDENTIFIER + 1) {
+    for (int tag = kTagNumber; body.GetSize() + value.size() + 3 <= nBodyBytes;
+         tag = tag % kTagIdentifier + 1) {
         body.AppendByte(static_cast<BYTE>(tag)).AppendBytes(value);
     }
     COutBinaryString frame;
-    frame.AppendByte(0x02).SetPrefix(-1).AppendString("ID").AppendByte(0x03);
-    frame.SetPrefix(-4).AppendBytes(body.GetBytes()).AppendChecksum();
+    frame.AppendByte(kLongForm32).SetPrefix(kCountByte).AppendString("ID");
+    frame.AppendByte(kKeyStore);
+    frame.SetPrefix(kCountDWord).AppendBytes(body.GetBytes()).AppendChecksum();
     return frame.GetBytes();
 }
 
@@ -54,8 +58,12 @@ void ChecksumFloor(benchmark::State& state, const CByteArray& bytes) {
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
 }
 
-void BM_DecodeSmallFrame(benchmark::State& state) { Decode(state, SmallFrame()); }
-void BM_ChecksumSmallFrame(benchmark::State& state) { ChecksumFloor(state, SmallFrame()); }
+void BM_DecodeSmallFrame(benchmark::State& state) {
+    Decode(state, SmallFrame());
+}
+void BM_ChecksumSmallFrame(benchmark::State& state) {
+    ChecksumFloor(state, SmallFrame());
+}
 
 void BM_DecodeKeyStore(benchmark::State& state) {
     Decode(state, KeyStoreFrame(static_cast<size_t>(state.range(0))));

@@ -1,13 +1,14 @@
 #pragma once
-#include "objcomm/server_response.h"
+#include "objcomm/field_list_response.h"
 
 // The token the server hands a client it has authenticated.
-class CRspAuthenticateClient : public CServerResponse {
+class CRspAuthenticateClient : public CServerFieldResponse {
 public:
+    static constexpr int kCommand = kAuthenticateClient;
+
     CRspAuthenticateClient(CInBinaryString& payload, DWORD dwContext);
 
-    CStringArray& Describe() override;
-    COutBinaryString GetData() override;
+    void VisitFields(CFieldVisitor& visitor) override;
 
     CByteArray m_arrToken;
 };

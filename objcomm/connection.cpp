@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "objcomm/errors.h"
-#include "objcomm/frame_codes.h"
+#include "objcomm/frame_reader.h"
 
 namespace {
 
@@ -99,74 +99,42 @@ CObjCommResponse* CObjCommConnection::Receive(DWORD dwContext) {
     return CObjCommResponse::Create(frame, &m_dwTag, dwContext);
 }
 
+// The frame being received, read in place in the buffer.
+struct CReceivedFrame {
+    CObjCommConnection& connection;
+
+    void Reach(size_t nCount) { connection.BufferFrameBytes(nCount); }
+    BYTE At(size_t nIndex) const {
+        return connection.m_arrBuffer[connection.m_nFrameStart + nIndex];
+    }
+};
+
 BOOL CObjCommConnection::ReceivePacket(CByteArray& packet) {
     m_bTimedOut = false;
     m_bReceiveStarted = false;
     m_receiveDeadline = SocketDeadline(m_receiveTimeout);
-    // A frame that a time-out cut short is still in the buffer: read it again from its start.
-    m_nCursor = m_nFrameStart;
+    // A frame that a time-out cut short is still in the buffer, and is read again from its
+    // start.
+    CReceivedFrame frame{*this};
+    CFrameLayout layout;
     try {
-        const BYTE first = RecvByte();
-        if (IsLongForm(first)) {
-            RecvBlock(-1);  // identifier
-            RecvByte();     // command
-        }
-        RecvBlock(first == kLongForm32 ? -4 : -2);
-        RecvByte();  // checksum
+        ReadFrameLayoutFrom(frame, layout, kMaxBodyLength);
     } catch (const CSocketClosed&) {
         return FALSE;
+    } catch (const CPassThruParseError&) {
+        // Where this frame would end is unknowable, so nothing after it can be read in step.
+        Abandon();
+        throw;
     }
-    const auto begin = m_arrBuffer.begin();
-    packet.assign(begin + static_cast<std::ptrdiff_t>(m_nFrameStart),
-                  begin + static_cast<std::ptrdiff_t>(m_nCursor));
-    m_nFrameStart = m_nCursor;
+    const auto first = m_arrBuffer.begin() + static_cast<std::ptrdiff_t>(m_nFrameStart);
+    packet.assign(first, first + static_cast<std::ptrdiff_t>(layout.GetSize()));
+    m_nFrameStart += layout.GetSize();
     if (m_nFrameStart == m_nFilled) DropBuffered();
     return TRUE;
 }
 
-BYTE CObjCommConnection::RecvByte() {
-    Need(1);
-    return m_arrBuffer[m_nCursor++];
-}
-
-WORD CObjCommConnection::RecvWord() {
-    const WORD high = RecvByte();
-    return static_cast<WORD>((high << 8) | RecvByte());
-}
-
-DWORD CObjCommConnection::RecvDWord() {
-    const DWORD high = RecvWord();
-    return (high << 16) | RecvWord();
-}
-
-DWORD CObjCommConnection::RecvBlock(int nMode) {
-    DWORD nCount = 0;
-    switch (nMode) {
-        case -1:
-            nCount = RecvByte();
-            break;
-        case -2:
-            nCount = RecvWord();
-            break;
-        case -4:
-            nCount = RecvDWord();
-            break;
-        default:
-            nCount = nMode > 0 ? static_cast<DWORD>(nMode) : 0;
-            break;
-    }
-    if (nCount > kMaxBodyLength) {
-        // Where this frame would end is unknowable, so nothing after it can be read in step.
-        Abandon();
-        throw CPassThruParseError();
-    }
-    Need(nCount);
-    m_nCursor += nCount;
-    return nCount;
-}
-
-void CObjCommConnection::Need(size_t nCount) {
-    while (m_nFilled - m_nCursor < nCount) FillBuffer();
+void CObjCommConnection::BufferFrameBytes(size_t nCount) {
+    while (m_nFilled - m_nFrameStart < nCount) FillBuffer();
 }
 
 void CObjCommConnection::FillBuffer() {
@@ -176,7 +144,6 @@ void CObjCommConnection::FillBuffer() {
             // Earlier frames are gone: slide the current one to the front.
             std::memmove(m_arrBuffer.data(), m_arrBuffer.data() + m_nFrameStart,
                          m_nFilled - m_nFrameStart);
-            m_nCursor -= m_nFrameStart;
             m_nFilled -= m_nFrameStart;
             m_nFrameStart = 0;
         } else {
@@ -229,7 +196,7 @@ void CObjCommConnection::Abandon() {
 }
 
 void CObjCommConnection::DropBuffered() {
-    m_nFrameStart = m_nCursor = m_nFilled = 0;
+    m_nFrameStart = m_nFilled = 0;
     // One large frame should not pin its memory for the life of the connection.
     if (m_arrBuffer.size() > kInitialBuffer) CByteArray().swap(m_arrBuffer);
 }

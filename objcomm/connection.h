@@ -53,12 +53,12 @@ public:
     BOOL ReceivePacket(CByteArray& packet);
 
 private:
-    BYTE RecvByte();
-    WORD RecvWord();
-    DWORD RecvDWord();
-    DWORD RecvBlock(int nMode);
-    // Makes nCount unread bytes available, waiting for the socket as long as it takes.
-    void Need(size_t nCount);
+    // The bytes of the frame being received, as the frame reader asks for them.
+    friend struct CReceivedFrame;
+
+    // Waits until the first nCount bytes of the frame are buffered, reading the socket as
+    // often as it takes.
+    void BufferFrameBytes(size_t nCount);
     void FillBuffer();
     // Gives the next recv what is left of this Receive's time; false when nothing is.
     bool ArmReceiveTimeout();
@@ -79,10 +79,9 @@ private:
     bool m_bTimedOut = false;
     size_t m_nRecvCalls = 0;
 
-    // Received bytes: [m_nFrameStart, m_nCursor) is the frame being read, up to m_nFilled
-    // is what arrived. The array grows only when full of arrived bytes.
+    // Received bytes: the frame being read starts at m_nFrameStart, and up to m_nFilled is
+    // what arrived. The array grows only when full of arrived bytes.
     CByteArray m_arrBuffer;
     size_t m_nFrameStart = 0;
-    size_t m_nCursor = 0;
     size_t m_nFilled = 0;
 };

@@ -1,18 +1,16 @@
 #pragma once
-#include "objcomm/server_response.h"
+#include "objcomm/field_list_response.h"
 
 // The server refused a request; the code says why. Bytes after the code are ignored.
-class CRspError : public CServerResponse {
+class CRspError : public CServerFieldResponse {
 public:
+    static constexpr int kCommand = kError;
+
     CRspError(CInBinaryString& payload, DWORD dwContext, bool bHeader);
 
     bool HasHeader() override { return m_bHeader != 0; }
-    CStringArray& Describe() override;
-    COutBinaryString GetData() override;
+    void VisitFields(CFieldVisitor& visitor) override;
 
-    int m_nErrorCode;
+    int m_nErrorCode = 0;
     BYTE m_bHeader;
 };
-
-// The describe text of an error code; "Unknown Value" outside the table.
-const char* GetErrorCodeText(int nCode);

@@ -6,10 +6,22 @@
 inline constexpr BYTE kLongForm16 = 0x00;
 inline constexpr BYTE kLongForm32 = 0x02;
 
-inline bool IsLongForm(BYTE first) { return first == kLongForm16 || first == kLongForm32; }
+inline bool IsLongForm(BYTE first) {
+    return first == kLongForm16 || first == kLongForm32;
+}
 
-// The command codes that framing, the factory and the simulated server single out.
+// The command codes of the Object Communicator protocol.
+inline constexpr BYTE kKeyRequest = 0x01;
+inline constexpr BYTE kKeyStore = 0x03;
+inline constexpr BYTE kObjectRequest = 0x04;
+inline constexpr BYTE kObjectDataLoading = 0x05;
 inline constexpr BYTE kRegisterDevice = 0x06;
+inline constexpr BYTE kRequestDeviceName = 0x07;
+inline constexpr BYTE kAuthenticateClient = 0x08;
+inline constexpr BYTE kSetDeviceName = 0x09;
 inline constexpr BYTE kPassThrough = 0x0A;
 inline constexpr BYTE kHealthCheck = 0x99;
 inline constexpr BYTE kError = 0xFF;
+
+// GetSubCommand of every message whose command is not the pass-through one.
+inline constexpr int kNoSubCommand = -1;

@@ -2,4 +2,6 @@
 
 #include "objcomm/describe.h"
 
-CStringArray& CMsgHealthCheck::Describe() { return BeginDescribe(m_arrDescribe, "Health Check Request "); }
+CStringArray& CMsgHealthCheck::Describe() {
+    return BeginDescribe(m_arrDescribe, "Health Check Request ");
+}

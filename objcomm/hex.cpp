@@ -26,10 +26,14 @@ CString FormatHexSpaced(const BYTE* pBytes, size_t nCount) {
     return text;
 }
 
-CString FormatHexSpaced(const CByteArray& bytes) { return FormatHexSpaced(bytes.data(), bytes.size()); }
+CString FormatHexSpaced(const CByteArray& bytes) {
+    return FormatHexSpaced(bytes.data(), bytes.size());
+}
 
 void ByteToHexChars(BYTE b, char& high, char& low) {
-    auto digit = [](int nibble) { return static_cast<char>(nibble < 10 ? '0' + nibble : 'A' + nibble - 10); };
+    auto digit = [](int nibble) {
+        return static_cast<char>(nibble < 10 ? '0' + nibble : 'A' + nibble - 10);
+    };
     high = digit(b >> 4);
     low = digit(b & 15);
 }
@@ -40,12 +44,18 @@ void FormatHex(const BYTE* pBytes, size_t nCount, CString& out) {
     for (size_t i = 0; i < nCount; ++i) ByteToHexChars(pBytes[i], out[2 * i], out[2 * i + 1]);
 }
 
-void FormatHex(const CByteArray& bytes, CString& out) { FormatHex(bytes.data(), bytes.size(), out); }
+void FormatHex(const CByteArray& bytes, CString& out) {
+    FormatHex(bytes.data(), bytes.size(), out);
+}
 
 CString ToHex(const CByteArray& bytes) {
     CString text;
     FormatHex(bytes, text);
     return text;
+}
+
+CString HexOrText(const CByteArray& bytes, const char* pszEmpty) {
+    return bytes.empty() ? CString(pszEmpty) : ToHex(bytes);
 }
 
 namespace {

@@ -9,6 +9,8 @@ void FormatHex(const BYTE* pBytes, size_t nCount, CString& out);
 void FormatHex(const CByteArray& bytes, CString& out);
 // Convenience form of FormatHex for use inside expressions.
 CString ToHex(const CByteArray& bytes);
+// ToHex, with pszEmpty standing in for no bytes at all.
+CString HexOrText(const CByteArray& bytes, const char* pszEmpty);
 void ByteToHexChars(BYTE b, char& high, char& low);
 
 // Reads hex text ("0a ff:10-3C") into bytes. Digits in either case; blanks, tabs, ':' and

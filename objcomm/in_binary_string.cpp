@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
+#include "objcomm/checksum.h"
 #include "objcomm/errors.h"
-#include "objcomm/out_binary_string.h"
+#include "objcomm/length_prefix.h"
 
 size_t CInBinaryString::GetRemaining() const {
     return IsExhausted() ? 0 : m_bytes.size() - static_cast<size_t>(m_nPos);
@@ -19,26 +20,19 @@ BYTE CInBinaryString::ReadByte() {
 }
 
 WORD CInBinaryString::ReadWord() {
-    const WORD high = ReadByte();
-    return static_cast<WORD>((high << 8) | ReadByte());
+    return static_cast<WORD>(ReadNumber(2));
 }
 
 DWORD CInBinaryString::ReadDWord() {
-    const DWORD high = ReadWord();
-    return (high << 16) | ReadWord();
+    return ReadNumber(4);
 }
 
-long long CInBinaryString::ReadCount(int nMode) {
-    switch (nMode) {
-        case -1:
-            return ReadByte();
-        case -2:
-            return ReadWord();
-        case -4:
-            return ReadDWord();
-        default:
-            return nMode;
-    }
+DWORD CInBinaryString::ReadNumber(int nWidth) {
+    return ReadBigEndian(nWidth, [this] { return ReadByte(); });
+}
+
+long long CInBinaryString::ReadFieldLength(int nMode) {
+    return ReadLength(nMode, [this] { return ReadByte(); });
 }
 
 template <typename Sink>
@@ -58,13 +52,13 @@ void CInBinaryString::ReadRun(long long nCount, Sink&& sink) {
 
 CString CInBinaryString::ReadString(int nMode) {
     CString text;
-    ReadRun(ReadCount(nMode), [&](auto first, auto last) { text.assign(first, last); });
+    ReadRun(ReadFieldLength(nMode), [&](auto first, auto last) { text.assign(first, last); });
     return text;
 }
 
 void CInBinaryString::ReadBytes(CByteArray& out, int nMode) {
     out.clear();
-    ReadRun(ReadCount(nMode), [&](auto first, auto last) { out.assign(first, last); });
+    ReadRun(ReadFieldLength(nMode), [&](auto first, auto last) { out.assign(first, last); });
 }
 
 bool CInBinaryString::VerifyChecksum() {

@@ -13,8 +13,10 @@ public:
     BYTE ReadByte();
     WORD ReadWord();
     DWORD ReadDWord();
-    // nMode -1, -2, -4: a one-, two- or four-byte count comes first; any other value is
-    // itself the count (so 0 reads nothing).
+    // A big-endian number of nWidth bytes (1, 2 or 4).
+    DWORD ReadNumber(int nWidth);
+    // A field whose length nMode gives: a prefix of one, two or four bytes for the count
+    // modes of length_prefix.h, else the mode itself (so 0 reads nothing).
     CString ReadString(int nMode);
     void ReadBytes(CByteArray& out, int nMode);
     // Reads one byte and compares it with the sum of every byte before it.
@@ -30,7 +32,8 @@ public:
 private:
     // Throws when m_nPos is not on a byte: at or past the end, or negative.
     void RequireByte() const;
-    long long ReadCount(int nMode);
+    // The length of a field in nMode, its prefix read from here.
+    long long ReadFieldLength(int nMode);
     // Hands out up to nCount bytes from the cursor; throws after taking what there was.
     template <typename Sink>
     void ReadRun(long long nCount, Sink&& sink);

@@ -3,13 +3,16 @@
 #include "objcomm/errors.h"
 #include "objcomm/hex.h"
 #include "objcomm/key_tags.h"
+#include "objcomm/length_prefix.h"
 
 namespace {
 
+// A tagged item's value is counted in two bytes wherever it travels.
+constexpr int kItemLengthMode = kCountWord;
+
 constexpr BYTE kMemberOrder[] = {
-    KEY_TAG_CHECK,     KEY_TAG_COMMENT,   KEY_TAG_CREATED,    KEY_TAG_ENCRYPTED,
-    KEY_TAG_EXPIRATION, KEY_TAG_GENERATOR, KEY_TAG_HOLDER,    KEY_TAG_IDENTIFIER,
-    KEY_TAG_INJECTION, KEY_TAG_TRANSFORM_CODE, KEY_TAG_VERSION, KEY_TAG_NUMBER,
+    kTagCheck,  kTagComment,    kTagCreated,   kTagEncrypted,     kTagExpiration, kTagGenerator,
+    kTagHolder, kTagIdentifier, kTagInjection, kTagTransformCode, kTagVersion,    kTagNumber,
 };
 
 // Index of the tag in member order, or -1 for a tag without a slot.
@@ -25,10 +28,11 @@ int SlotOf(int nTag) {
 bool CKeyRecord::SetField(int nTag, const CByteArray& value) {
     const int slot = SlotOf(nTag);
     if (slot < 0) return false;
-    if (nTag == KEY_TAG_ENCRYPTED) {
+    if (nTag == kTagEncrypted) {
         m_encrypted = CRCPtr<CByteArray>(new CByteArray(value));
     } else {
-        m_texts[static_cast<size_t>(slot)] = CRCPtr<CString>(new CString(value.begin(), value.end()));
+        m_texts[static_cast<size_t>(slot)] =
+            CRCPtr<CString>(new CString(value.begin(), value.end()));
     }
     return true;
 }
@@ -36,14 +40,13 @@ bool CKeyRecord::SetField(int nTag, const CByteArray& value) {
 size_t CKeyRecord::ReadItem(CInBinaryString& reader) {
     const BYTE tag = reader.ReadByte();
     CByteArray value;
-    reader.ReadBytes(value, -2);
+    reader.ReadBytes(value, kItemLengthMode);
     if (!SetField(tag, value)) throw CPassThruParseError();
-    return 3 + value.size();
+    return 1 + PrefixWidth(kItemLengthMode) + value.size();
 }
 
 bool CKeyRecord::IsPresent(size_t nSlot) const {
-    return kMemberOrder[nSlot] == KEY_TAG_ENCRYPTED ? !m_encrypted.IsNull()
-                                                    : !m_texts[nSlot].IsNull();
+    return kMemberOrder[nSlot] == kTagEncrypted ? !m_encrypted.IsNull() : !m_texts[nSlot].IsNull();
 }
 
 void CKeyRecord::AppendTo(COutBinaryString& out, int nPrefix) const {
@@ -51,7 +54,7 @@ void CKeyRecord::AppendTo(COutBinaryString& out, int nPrefix) const {
     for (size_t slot = 0; slot < kSlotCount; ++slot) {
         if (!IsPresent(slot)) continue;
         out.AppendByte(kMemberOrder[slot]);
-        if (kMemberOrder[slot] == KEY_TAG_ENCRYPTED) {
+        if (kMemberOrder[slot] == kTagEncrypted) {
             out.AppendBytes(*m_encrypted);
         } else {
             out.AppendString(*m_texts[slot]);
@@ -64,7 +67,7 @@ void CKeyRecord::DescribeTo(CStringArray& list) const {
         if (!IsPresent(slot)) continue;
         const BYTE tag = kMemberOrder[slot];
         list.push_back("Tag Type");
-        if (tag == KEY_TAG_ENCRYPTED) {
+        if (tag == kTagEncrypted) {
             list.push_back("Key Encrypted");
             list.push_back("Item Value");
             list.push_back(FormatHexSpaced(*m_encrypted));

@@ -3,18 +3,19 @@
 #include "objcomm/describe.h"
 #include "objcomm/hex.h"
 #include "objcomm/key_tags.h"
+#include "objcomm/length_prefix.h"
 #include "platform/format.h"
 
 CRspKeyRequest::CRspKeyRequest(CInBinaryString& payload, DWORD dwContext)
-    : CServerResponse(1, dwContext) {
+    : CServerResponse(kCommand, dwContext) {
     while (!payload.IsExhausted()) {
         CRCPtr<CKeyField> field(new CKeyField);
         field->m_nTag = payload.ReadByte();
-        if (field->m_nTag == KEY_TAG_ENCRYPTED) {
+        if (field->m_nTag == kTagEncrypted) {
             field->m_bText = 0;
-            payload.ReadBytes(field->m_arrBytes, -2);
+            payload.ReadBytes(field->m_arrBytes, kCountWord);
         } else {
-            field->m_strText = payload.ReadString(-2);
+            field->m_strText = payload.ReadString(kCountWord);
         }
         m_arrFields.push_back(field);
     }
@@ -36,7 +37,7 @@ CStringArray& CRspKeyRequest::Describe() {
 COutBinaryString CRspKeyRequest::GetData() {
     COutBinaryString out;
     out.AppendBytes(m_arrSuppliedValue);
-    out.SetPrefix(-2);
+    out.SetPrefix(kCountWord);
     for (const CRCPtr<CKeyField>& field : m_arrFields) {
         out.AppendByte(field->m_nTag);
         if (field->m_bText) {

@@ -6,6 +6,8 @@
 // Tagged fields in arrival order; unlike a key record, no tag is refused.
 class CRspKeyRequest : public CServerResponse {
 public:
+    static constexpr int kCommand = kKeyRequest;
+
     CRspKeyRequest(CInBinaryString& payload, DWORD dwContext);
 
     bool HasHeader() override { return false; }

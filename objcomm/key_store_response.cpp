@@ -1,9 +1,10 @@
 #include "objcomm/key_store_response.h"
 
 #include "objcomm/describe.h"
+#include "objcomm/length_prefix.h"
 
 CRspKeyStore::CRspKeyStore(CInBinaryString& payload, DWORD dwContext)
-    : CServerResponse(3, dwContext) {
+    : CServerResponse(kCommand, dwContext) {
     while (!payload.IsExhausted()) m_record.ReadItem(payload);
 }
 
@@ -15,6 +16,6 @@ CStringArray& CRspKeyStore::Describe() {
 
 COutBinaryString CRspKeyStore::GetData() {
     COutBinaryString out;
-    m_record.AppendTo(out, -2);
+    m_record.AppendTo(out, kCountWord);
     return out;
 }

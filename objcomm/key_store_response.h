@@ -5,6 +5,8 @@
 // The attributes of one stored key. Expected in the short form, accepted in either.
 class CRspKeyStore : public CServerResponse {
 public:
+    static constexpr int kCommand = kKeyStore;
+
     CRspKeyStore(CInBinaryString& payload, DWORD dwContext);
 
     bool HasHeader() override { return false; }

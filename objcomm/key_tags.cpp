@@ -4,12 +4,12 @@
 
 namespace {
 constexpr CodeText kKeyTagNames[] = {
-    {KEY_TAG_NUMBER, "Number"},       {KEY_TAG_INJECTION, "Injection"},
-    {KEY_TAG_CHECK, "Check"},         {KEY_TAG_ENCRYPTED, "Key Encrypted"},
-    {KEY_TAG_HOLDER, "Holder"},       {KEY_TAG_GENERATOR, "Generator"},
-    {KEY_TAG_CREATED, "Created"},     {KEY_TAG_VERSION, "Version"},
-    {KEY_TAG_EXPIRATION, "Expiration"}, {KEY_TAG_COMMENT, "Comment"},
-    {KEY_TAG_IDENTIFIER, "Identifier"}, {KEY_TAG_TRANSFORM_CODE, "TransformCode"},
+    {kTagNumber, "Number"},         {kTagInjection, "Injection"},
+    {kTagCheck, "Check"},           {kTagEncrypted, "Key Encrypted"},
+    {kTagHolder, "Holder"},         {kTagGenerator, "Generator"},
+    {kTagCreated, "Created"},       {kTagVersion, "Version"},
+    {kTagExpiration, "Expiration"}, {kTagComment, "Comment"},
+    {kTagIdentifier, "Identifier"}, {kTagTransformCode, "TransformCode"},
 };
 }  // namespace
 

@@ -3,18 +3,18 @@
 
 // Attribute tags of the key-management items.
 enum EKeyTag : BYTE {
-    KEY_TAG_NUMBER = 1,
-    KEY_TAG_INJECTION = 2,
-    KEY_TAG_CHECK = 3,
-    KEY_TAG_ENCRYPTED = 4,
-    KEY_TAG_HOLDER = 5,
-    KEY_TAG_GENERATOR = 6,
-    KEY_TAG_CREATED = 7,
-    KEY_TAG_VERSION = 8,
-    KEY_TAG_EXPIRATION = 9,
-    KEY_TAG_COMMENT = 10,
-    KEY_TAG_IDENTIFIER = 11,
-    KEY_TAG_TRANSFORM_CODE = 13,
+    kTagNumber = 1,
+    kTagInjection = 2,
+    kTagCheck = 3,
+    kTagEncrypted = 4,
+    kTagHolder = 5,
+    kTagGenerator = 6,
+    kTagCreated = 7,
+    kTagVersion = 8,
+    kTagExpiration = 9,
+    kTagComment = 10,
+    kTagIdentifier = 11,
+    kTagTransformCode = 13,
 };
 
 // The display name of a tag; "Unknown" for a tag that names no attribute.

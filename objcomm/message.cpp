@@ -1,6 +1,7 @@
 #include "objcomm/message.h"
 
 #include "objcomm/frame_codes.h"
+#include "objcomm/length_prefix.h"
 
 void CObjCommMessage::BuildPacket(COutBinaryString& out, WORD wTag, const CString& strIdentifier,
                                   BOOL bLongLength) {
@@ -12,14 +13,12 @@ void CObjCommMessage::BuildPacket(COutBinaryString& out, WORD wTag, const CStrin
     body.AppendBytes(GetData().GetBytes());
 
     out.Clear();
-    if (bLongLength) {
-        out.AppendByte(0x02).SetPrefix(-1).AppendString(strIdentifier);
-        out.AppendByte(static_cast<BYTE>(nCommand)).SetPrefix(-4).AppendBytes(body.GetBytes());
-    } else if (HasHeader()) {
-        out.AppendByte(0x00).SetPrefix(-1).AppendString(strIdentifier);
-        out.AppendByte(static_cast<BYTE>(nCommand)).SetPrefix(-2).AppendBytes(body.GetBytes());
-    } else {
-        out.AppendByte(static_cast<BYTE>(nCommand)).SetPrefix(-2).AppendBytes(body.GetBytes());
+    const bool bLongForm = bLongLength || HasHeader();
+    if (bLongForm) {
+        out.AppendByte(bLongLength ? kLongForm32 : kLongForm16);
+        out.SetPrefix(kCountByte).AppendString(strIdentifier);
     }
+    out.AppendByte(static_cast<BYTE>(nCommand));
+    out.SetPrefix(bLongLength ? kCountDWord : kCountWord).AppendBytes(body.GetBytes());
     out.AppendChecksum();
 }

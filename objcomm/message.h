@@ -2,6 +2,9 @@
 #include "objcomm/out_binary_string.h"
 #include "platform/types.h"
 
+// The identifier the station frames its requests with.
+inline constexpr char kStationIdentifier[] = "0123456789ABCDEF";
+
 // A request the station sends. BuildPacket wraps the payload of GetData in a frame.
 class CObjCommMessage {
 public:

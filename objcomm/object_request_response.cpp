@@ -3,6 +3,7 @@
 #include "objcomm/describe.h"
 #include "objcomm/errors.h"
 #include "objcomm/key_tags.h"
+#include "objcomm/length_prefix.h"
 #include "platform/format.h"
 
 namespace {
@@ -22,8 +23,8 @@ void ReadSection(CInBinaryString& payload, CKeyRecord& record) {
 
 void WriteSection(COutBinaryString& out, BYTE marker, const CKeyRecord& record) {
     COutBinaryString items;
-    record.AppendTo(items, -2);
-    out.AppendByte(marker).SetPrefix(-2).AppendBytes(items.GetBytes());
+    record.AppendTo(items, kCountWord);
+    out.AppendByte(marker).SetPrefix(kCountWord).AppendBytes(items.GetBytes());
 }
 
 void DescribeSection(CStringArray& list, const char* pszLabel, const CKeyRecord& record) {
@@ -34,9 +35,9 @@ void DescribeSection(CStringArray& list, const char* pszLabel, const CKeyRecord&
 }  // namespace
 
 CRspObjectRequest::CRspObjectRequest(CInBinaryString& payload, DWORD dwContext)
-    : CServerResponse(4, dwContext) {
+    : CServerResponse(kCommand, dwContext) {
     if (payload.ReadByte() != kGeneralObject) throw CPassThruParseError();
-    payload.ReadBytes(m_arrRequestedFields, -2);
+    payload.ReadBytes(m_arrRequestedFields, kCountWord);
     ReadSection(payload, m_searchItems);
     ReadSection(payload, m_responseItems);
 }
@@ -44,7 +45,8 @@ CRspObjectRequest::CRspObjectRequest(CInBinaryString& payload, DWORD dwContext)
 CStringArray& CRspObjectRequest::Describe() {
     BeginDescribe(m_arrDescribe, "Object Request Response");
     AddPair(m_arrDescribe, "Object Type Requested", "General");
-    for (BYTE tag : m_arrRequestedFields) AddPair(m_arrDescribe, "Requested Field", GetKeyTagName(tag));
+    for (BYTE tag : m_arrRequestedFields)
+        AddPair(m_arrDescribe, "Requested Field", GetKeyTagName(tag));
     DescribeSection(m_arrDescribe, "Number Of Search Items", m_searchItems);
     DescribeSection(m_arrDescribe, "Number Of Response Items", m_responseItems);
     return m_arrDescribe;
@@ -52,7 +54,7 @@ CStringArray& CRspObjectRequest::Describe() {
 
 COutBinaryString CRspObjectRequest::GetData() {
     COutBinaryString out;
-    out.AppendByte(kGeneralObject).SetPrefix(-2).AppendBytes(m_arrRequestedFields);
+    out.AppendByte(kGeneralObject).SetPrefix(kCountWord).AppendBytes(m_arrRequestedFields);
     WriteSection(out, kSearchMarker, m_searchItems);
     WriteSection(out, kResponseMarker, m_responseItems);
     return out;

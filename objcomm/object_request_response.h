@@ -6,6 +6,8 @@
 // items found, each section sized by its own length field.
 class CRspObjectRequest : public CServerResponse {
 public:
+    static constexpr int kCommand = kObjectRequest;
+
     CRspObjectRequest(CInBinaryString& payload, DWORD dwContext);
 
     CStringArray& Describe() override;

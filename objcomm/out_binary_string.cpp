@@ -2,11 +2,8 @@
 
 #include <cstring>
 
-BYTE ComputeChecksum(const BYTE* pBytes, size_t nCount) {
-    unsigned sum = 0;
-    for (size_t i = 0; i < nCount; ++i) sum += pBytes[i];
-    return static_cast<BYTE>(sum);
-}
+#include "objcomm/checksum.h"
+#include "objcomm/length_prefix.h"
 
 void COutBinaryString::Clear() {
     m_bytes.clear();
@@ -24,30 +21,28 @@ COutBinaryString& COutBinaryString::AppendByte(BYTE b) {
 }
 
 COutBinaryString& COutBinaryString::AppendWord(WORD w) {
-    return AppendByte(static_cast<BYTE>(w >> 8)).AppendByte(static_cast<BYTE>(w));
+    return AppendNumber(2, w);
 }
 
 COutBinaryString& COutBinaryString::AppendDWord(DWORD dw) {
-    return AppendWord(static_cast<WORD>(dw >> 16)).AppendWord(static_cast<WORD>(dw));
+    return AppendNumber(4, dw);
 }
 
-void COutBinaryString::AppendLength(size_t nLength) {
-    switch (m_nPrefix) {
-        case -1: AppendByte(static_cast<BYTE>(nLength)); break;
-        case -2: AppendWord(static_cast<WORD>(nLength)); break;
-        case -4: AppendDWord(static_cast<DWORD>(nLength)); break;
-        default: break;
+COutBinaryString& COutBinaryString::AppendNumber(int nWidth, DWORD dwValue) {
+    for (int nShift = 8 * (nWidth - 1); nShift >= 0; nShift -= 8) {
+        m_bytes.push_back(static_cast<BYTE>(dwValue >> nShift));
     }
+    return *this;
 }
 
 COutBinaryString& COutBinaryString::AppendString(const CString& str) {
-    AppendLength(str.size());
+    AppendNumber(PrefixWidth(m_nPrefix), static_cast<DWORD>(str.size()));
     m_bytes.insert(m_bytes.end(), str.begin(), str.end());
     return *this;
 }
 
 COutBinaryString& COutBinaryString::AppendBytes(const CByteArray& bytes) {
-    AppendLength(bytes.size());
+    AppendNumber(PrefixWidth(m_nPrefix), static_cast<DWORD>(bytes.size()));
     m_bytes.insert(m_bytes.end(), bytes.begin(), bytes.end());
     return *this;
 }

@@ -2,7 +2,7 @@
 #include "platform/types.h"
 
 // Bytes being built into a frame or payload. Numbers go out big-endian; strings and byte
-// arrays get a length prefix chosen by m_nPrefix: -1 one byte, -2 two, -4 four, else none.
+// arrays get the length prefix of m_nPrefix (the modes of length_prefix.h).
 class COutBinaryString {
 public:
     COutBinaryString() = default;
@@ -12,6 +12,8 @@ public:
     COutBinaryString& AppendByte(BYTE b);
     COutBinaryString& AppendWord(WORD w);
     COutBinaryString& AppendDWord(DWORD dw);
+    // The low nWidth bytes of dwValue (1, 2 or 4), most significant first.
+    COutBinaryString& AppendNumber(int nWidth, DWORD dwValue);
     COutBinaryString& AppendString(const CString& str);
     COutBinaryString& AppendBytes(const CByteArray& bytes);
     void AppendText(const char* pszText);
@@ -23,10 +25,5 @@ public:
     int m_nPrefix = 0;
 
 private:
-    void AppendLength(size_t nLength);
-
     CByteArray m_bytes;
 };
-
-// The 8-bit wrap-around sum that closes every frame.
-BYTE ComputeChecksum(const BYTE* pBytes, size_t nCount);

@@ -1,94 +1,154 @@
+// The only place where codes meet classes. Each row takes its code from the class it makes,
+// so a code is written once, in its class.
+#include <span>
+#include <type_traits>
+
 #include "objcomm/authenticate_client_response.h"
+#include "objcomm/contact/contact_responses.h"
+#include "objcomm/contact/process_response.h"
+#include "objcomm/contact/serial_port_response.h"
+#include "objcomm/contact/set_baud_rate_response.h"
 #include "objcomm/error_response.h"
-#include "objcomm/errors.h"
-#include "objcomm/frame_codes.h"
+#include "objcomm/frame_reader.h"
 #include "objcomm/health_check_response.h"
 #include "objcomm/key_request_response.h"
 #include "objcomm/key_store_response.h"
 #include "objcomm/object_request_response.h"
-#include "objcomm/pass_through_table.h"
-#include "objcomm/response.h"
+#include "objcomm/station/bulk_process_response.h"
+#include "objcomm/station/bulk_serial_process_response.h"
+#include "objcomm/station/completion_responses.h"
+#include "objcomm/station/contactless_responses.h"
+#include "objcomm/station/message_response.h"
+#include "objcomm/station/reader_attribute_response.h"
+#include "objcomm/station/serial_memory_process_response.h"
+#include "objcomm/station/station_control_responses.h"
 #include "objcomm/text_payload_responses.h"
 
 namespace {
 
-// Server responses; the pass-through command has its own table by sub-command.
-using ServerResponseMaker = CObjCommResponse* (*)(CInBinaryString& payload, DWORD dwContext,
-                                                  bool bHeader);
+using Maker = CObjCommResponse* (*)(CInBinaryString& payload, DWORD dwContext, bool bHeader);
 
 template <typename T>
-CObjCommResponse* Make(CInBinaryString& payload, DWORD dwContext, bool) {
-    return new T(payload, dwContext);
+CObjCommResponse* Make(CInBinaryString& payload, DWORD dwContext, bool bHeader) {
+    // Only the health check and error answers remember which form their frame came in.
+    if constexpr (std::is_constructible_v<T, CInBinaryString&, DWORD, bool>) {
+        return new T(payload, dwContext, bHeader);
+    } else {
+        return new T(payload, dwContext);
+    }
 }
 
-// Only these two classes remember which form their frame came in.
+struct CRow {
+    int nCode;
+    Maker make;
+};
+
 template <typename T>
-CObjCommResponse* MakeWithForm(CInBinaryString& payload, DWORD dwContext, bool bHeader) {
-    return new T(payload, dwContext, bHeader);
+constexpr CRow ByCommand() {
+    return {T::kCommand, Make<T>};
 }
 
-struct CommandEntry {
-    BYTE nCommand;
-    ServerResponseMaker make;
+template <typename T>
+constexpr CRow BySubCommand() {
+    return {T::kSubCommand, Make<T>};
+}
+
+// The pass-through command has no row: its classes are chosen by sub-command.
+constexpr CRow kCommands[] = {
+    ByCommand<CRspKeyRequest>(),         ByCommand<CRspKeyStore>(),
+    ByCommand<CRspObjectRequest>(),      ByCommand<CRspObjectDataLoading>(),
+    ByCommand<CRspRegisterDevice>(),     ByCommand<CRspRequestDeviceName>(),
+    ByCommand<CRspAuthenticateClient>(), ByCommand<CRspSetDeviceName>(),
+    ByCommand<CRspHealthCheck>(),        ByCommand<CRspError>(),
 };
 
-constexpr CommandEntry kCommands[] = {
-    {0x01, Make<CRspKeyRequest>},
-    {0x03, Make<CRspKeyStore>},
-    {0x04, Make<CRspObjectRequest>},
-    {0x05, Make<CRspObjectDataLoading>},
-    {0x06, Make<CRspRegisterDevice>},
-    {0x07, Make<CRspRequestDeviceName>},
-    {0x08, Make<CRspAuthenticateClient>},
-    {0x09, Make<CRspSetDeviceName>},
-    {kPassThrough, nullptr},
-    {kHealthCheck, MakeWithForm<CRspHealthCheck>},
-    {kError, MakeWithForm<CRspError>},
+// The completion acknowledgements have no row: the exchange tag tells the two apart.
+constexpr CRow kSubCommands[] = {
+    BySubCommand<CRspResetCard>(),
+    BySubCommand<CRspSetVoltage>(),
+    BySubCommand<CRspSetBaudRate>(),
+    BySubCommand<CRspSetFrequency>(),
+    BySubCommand<CRspProcess>(),
+    BySubCommand<CRspEjectCard>(),
+    BySubCommand<CRspQueryCard>(),
+    BySubCommand<CRspSetNAD>(),
+    BySubCommand<CRspConfigSerialPort>(),
+    BySubCommand<CRspGetHardwareVersion>(),
+    BySubCommand<CRspWarmReset>(),
+    BySubCommand<CRspBulkProcess>(),
+    BySubCommand<CRspSerialMemoryProcess>(),
+    BySubCommand<CRspBulkSerialProcess>(),
+    BySubCommand<CRspResetCardWithPPS>(),
+    BySubCommand<CRspResend>(),
+    BySubCommand<CRspWarmResetWithPPS>(),
+    BySubCommand<CRspKeepAlive>(),
+    BySubCommand<CRspCardCommandSimulation>(),
+    BySubCommand<CRspReaderAttribute>(),
+    BySubCommand<CRspSetCardType>(),
+    BySubCommand<CRspMessage>(),
+    BySubCommand<CRspSelectStation>(),
+    BySubCommand<CRspSerialFlush>(),
+    BySubCommand<CRspPiccReset>(),
+    BySubCommand<CRspPiccIssuePPS>(),
+    BySubCommand<CRspPiccAntennaTuning>(),
+    BySubCommand<CRspSetKeys>(),
+    BySubCommand<CRspPiccAuthenticate>(),
+    BySubCommand<CRspPiccPower>(),
+    BySubCommand<CRspDiversifyKeys>(),
+    BySubCommand<CRspReqb>(),
+    BySubCommand<CRspWupb>(),
+    BySubCommand<CRspAttrib>(),
+    BySubCommand<CRspHltb>(),
 };
 
-const CommandEntry* FindCommand(BYTE nCommand) {
-    for (const CommandEntry& entry : kCommands) {
-        if (entry.nCommand == nCommand) return &entry;
+static_assert(CRspPassThroughModeComplete::kSubCommand == CRspPassThroughModeFinish::kSubCommand);
+
+Maker Find(std::span<const CRow> rows, int nCode) {
+    for (const CRow& row : rows) {
+        if (row.nCode == nCode) return row.make;
     }
     return nullptr;
 }
 
-// The only first bytes a frame may have: the two long forms, and the commands that may
-// travel in the short form.
+// A non-zero tag closes one card; tag 0 ends the session.
+Maker FindPassThrough(BYTE nSubCommand, WORD wTag) {
+    if (nSubCommand == CRspPassThroughModeComplete::kSubCommand) {
+        return wTag != 0 ? Make<CRspPassThroughModeComplete> : Make<CRspPassThroughModeFinish>;
+    }
+    return Find(kSubCommands, nSubCommand);
+}
+
+// The two long forms, and the commands that may travel in the short form.
 bool IsAcceptedFirstByte(BYTE b) {
-    return b == kLongForm16 || b == 0x01 || b == kLongForm32 || b == 0x03 || b == kHealthCheck ||
-           b == kError;
+    return IsLongForm(b) || b == kKeyRequest || b == kKeyStore || b == kHealthCheck || b == kError;
 }
 
 }  // namespace
 
-CObjCommResponse* CObjCommResponse::Create(CInBinaryString& frame, DWORD* pdwTag,
-                                           DWORD dwContext) {
+CObjCommResponse* CObjCommResponse::Create(CInBinaryString& frame, DWORD* pdwTag, DWORD dwContext) {
     *pdwTag = 0;
     frame.m_nPos = 0;
     try {
-        const BYTE first = frame.ReadByte();
-        BYTE command = first;
-        if (IsLongForm(first)) {
-            frame.ReadString(-1);  // identifier: read past, never used
-            command = frame.ReadByte();
-        }
-        CInBinaryString payload;
-        frame.ReadBytes(payload.GetBytes(), first == kLongForm32 ? -4 : -2);
+        CFrameLayout layout;
+        ReadFrameLayout(frame.GetBytes(), layout);
+        frame.m_nPos = static_cast<int>(layout.GetChecksumOffset());
         const bool bChecksumOk = frame.VerifyChecksum();
 
-        if (!IsAcceptedFirstByte(first)) throw CPassThruParseError();
+        if (!IsAcceptedFirstByte(layout.nForm)) throw CPassThruParseError();
         if (!bChecksumOk) throw CPassThruChecksumError();
-        const CommandEntry* entry = FindCommand(command);
-        if (entry == nullptr) throw CPassThruCmdUnknown();
+        const bool bPassThrough = layout.nCommand == kPassThrough;
+        Maker make = bPassThrough ? nullptr : Find(kCommands, layout.nCommand);
+        if (!bPassThrough && make == nullptr) throw CPassThruCmdUnknown();
 
-        if (command == kPassThrough) {
-            const BYTE subCommand = payload.ReadByte();
-            const WORD tag = payload.ReadWord();
-            *pdwTag = tag;
-            return CreatePassThroughResponse(subCommand, tag, payload, dwContext);
+        CInBinaryString payload(FrameBody(frame.GetBytes(), layout));
+        if (bPassThrough) {
+            const BYTE nSubCommand = payload.ReadByte();
+            const WORD wTag = payload.ReadWord();
+            *pdwTag = wTag;
+            make = FindPassThrough(nSubCommand, wTag);
+            if (make == nullptr) throw CPassThruSubCmdUnknown();
         }
-        return entry->make(payload, dwContext, first != command);
+        return make(payload, dwContext, layout.nForm != layout.nCommand);
     } catch (const CInBinaryStringException&) {
         throw CPassThruParseError();
     }

@@ -1,23 +1,11 @@
 #include "objcomm/text_payload_responses.h"
 
-#include "objcomm/describe.h"
-
-CTextPayloadResponse::CTextPayloadResponse(int nCommand, CInBinaryString& payload,
-                                           DWORD dwContext, const char* pszDisplayName,
-                                           const char* pszLabel)
-    : CServerResponse(nCommand, dwContext),
-      m_strText(payload.ReadString(static_cast<int>(payload.GetRemaining()))),
-      m_pszDisplayName(pszDisplayName),
-      m_pszLabel(pszLabel) {}
-
-CStringArray& CTextPayloadResponse::Describe() {
-    BeginDescribe(m_arrDescribe, m_pszDisplayName);
-    AddPair(m_arrDescribe, m_pszLabel, m_strText);
-    return m_arrDescribe;
+CTextPayloadResponse::CTextPayloadResponse(int nCommand, CInBinaryString& payload, DWORD dwContext,
+                                           const char* pszDisplayName, const char* pszLabel)
+    : CServerFieldResponse(nCommand, pszDisplayName, dwContext), m_pszLabel(pszLabel) {
+    ReadFields(*this, payload);
 }
 
-COutBinaryString CTextPayloadResponse::GetData() {
-    COutBinaryString out;
-    out.AppendString(m_strText);
-    return out;
+void CTextPayloadResponse::VisitFields(CFieldVisitor& visitor) {
+    visitor.Text(m_strText, kToTheEnd, m_pszLabel);
 }

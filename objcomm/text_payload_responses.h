@@ -1,48 +1,48 @@
 #pragma once
-#include "objcomm/server_response.h"
+#include "objcomm/field_list_response.h"
 
 // Responses whose whole payload is one text, one character per byte, with no length.
-class CTextPayloadResponse : public CServerResponse {
+class CTextPayloadResponse : public CServerFieldResponse {
 public:
-    CStringArray& Describe() override;
-    COutBinaryString GetData() override;
+    // Final, so that the text is the only field when the constructor reads it.
+    void VisitFields(CFieldVisitor& visitor) final;
+
+    CString m_strText;
 
 protected:
     CTextPayloadResponse(int nCommand, CInBinaryString& payload, DWORD dwContext,
                          const char* pszDisplayName, const char* pszLabel);
 
-    CString m_strText;
-
 private:
-    const char* m_pszDisplayName;
-    const char* m_pszLabel;
+    const char* const m_pszLabel;
 };
 
 class CRspObjectDataLoading : public CTextPayloadResponse {
 public:
+    static constexpr int kCommand = kObjectDataLoading;
     CRspObjectDataLoading(CInBinaryString& payload, DWORD dwContext)
-        : CTextPayloadResponse(5, payload, dwContext, "Data Loaded", "Key Number") {}
-    const CString& GetKeyNumber() const { return m_strText; }
+        : CTextPayloadResponse(kCommand, payload, dwContext, "Data Loaded", "Key Number") {}
 };
 
 class CRspRegisterDevice : public CTextPayloadResponse {
 public:
+    static constexpr int kCommand = kRegisterDevice;
     CRspRegisterDevice(CInBinaryString& payload, DWORD dwContext)
-        : CTextPayloadResponse(6, payload, dwContext, " Retrieve Device Name",
+        : CTextPayloadResponse(kCommand, payload, dwContext, " Retrieve Device Name",
                                "Device Registered") {}
-    const CString& GetDeviceName() const { return m_strText; }
 };
 
 class CRspRequestDeviceName : public CTextPayloadResponse {
 public:
+    static constexpr int kCommand = kRequestDeviceName;
     CRspRequestDeviceName(CInBinaryString& payload, DWORD dwContext)
-        : CTextPayloadResponse(7, payload, dwContext, " Retrieve Device Name", "Device Name") {}
-    const CString& GetDeviceName() const { return m_strText; }
+        : CTextPayloadResponse(kCommand, payload, dwContext, " Retrieve Device Name",
+                               "Device Name") {}
 };
 
 class CRspSetDeviceName : public CTextPayloadResponse {
 public:
+    static constexpr int kCommand = kSetDeviceName;
     CRspSetDeviceName(CInBinaryString& payload, DWORD dwContext)
-        : CTextPayloadResponse(9, payload, dwContext, " Set Device Name", "Device Name") {}
-    const CString& GetDeviceName() const { return m_strText; }
+        : CTextPayloadResponse(kCommand, payload, dwContext, " Set Device Name", "Device Name") {}
 };

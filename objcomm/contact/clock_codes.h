@@ -1,5 +1,5 @@
 #pragma once
-#include "objcomm/station/text_table.h"
+#include "objcomm/text_table.h"
 
 // Contact-card clock frequencies by code: the high digit picks the base clock (0: 9.830 MHz,
 // 1: 7.159 MHz), the low digit divides it by 1, 2, 4 or 8. Unknown codes read "Unknown Value".

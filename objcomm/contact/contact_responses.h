@@ -3,8 +3,8 @@
 // each class has its own text for any other code.
 #include "objcomm/contact/clock_codes.h"
 #include "objcomm/contact/voltage_codes.h"
-#include "objcomm/station/destination_codes.h"
-#include "objcomm/station/field_list_response.h"
+#include "objcomm/destination_codes.h"
+#include "objcomm/shaped_response.h"
 
 // Shape: Reset Card, Set Voltage and Set Frequency: the reader, a value length, and one
 // setting. The form alone decides the setting's width (a code byte, or four bytes holding
@@ -12,9 +12,8 @@
 // rewritten as 1 or 4 on the way out.
 class CContactSettingResponse;
 
-struct CSettingProfile {
+struct CSettingProfile : CDestinationProfile {
     using Shape = CContactSettingResponse;
-    CDestinationProfile response;
     const char* pszLabel;
     const CTextTable& codes;
     Formatter formatExtended;
@@ -22,23 +21,26 @@ struct CSettingProfile {
 
 class CContactSettingResponse : public CDestinationResponse {
 public:
-    CFillerField m_valueLength;
-    CValueField<DWORD> m_dwValue;
+    void VisitFields(CFieldVisitor& visitor) override;
+
+    DWORD m_dwValue = 0;
 
 protected:
-    CContactSettingResponse(CInBinaryString& payload, DWORD dwContext,
-                            const CSettingProfile& profile);
+    CContactSettingResponse(const CSettingProfile& profile, DWORD dwContext);
+
+private:
+    const CSettingProfile& m_profile;
 };
 
-inline constexpr CSettingProfile kResetCard{{0x01, "Reset Card", kContactOrUnknownValue},
+inline constexpr CSettingProfile kResetCard{{{0x01, "Reset Card"}, kContactOrUnknownValue},
                                             "Reset Value",
                                             kContactVoltages,
                                             FormatMillivolts};
-inline constexpr CSettingProfile kSetVoltage{{0x02, "Set Voltage", kContactOrUnknownWide},
+inline constexpr CSettingProfile kSetVoltage{{{0x02, "Set Voltage"}, kContactOrUnknownWide},
                                              "Voltage Value",
                                              kContactVoltages,
                                              FormatMillivolts};
-inline constexpr CSettingProfile kSetFrequency{{0x04, "Set Frequency", kContactOrUnknownValue},
+inline constexpr CSettingProfile kSetFrequency{{{0x04, "Set Frequency"}, kContactOrUnknownValue},
                                                "Frequency Value",
                                                kClockFrequencies,
                                                FormatKilohertz};
@@ -49,9 +51,9 @@ struct CRspSetVoltage : CShaped<kSetVoltage> { using CShaped::CShaped; };
 struct CRspSetFrequency : CShaped<kSetFrequency> { using CShaped::CShaped; };
 // clang-format on
 
-inline constexpr CDestinationProfile kEjectCard{0x06, "Eject Card", kContactOrUnknownValue};
-inline constexpr CDestinationProfile kQueryCard{0x07, "Query Card", kContactOrUnknownValue};
-inline constexpr CDestinationProfile kWarmReset{0x0B, "Warm Reset Card", kContactOrUnknownValue};
+inline constexpr CDestinationProfile kEjectCard{{0x06, "Eject Card"}, kContactOrUnknownValue};
+inline constexpr CDestinationProfile kQueryCard{{0x07, "Query Card"}, kContactOrUnknownValue};
+inline constexpr CDestinationProfile kWarmReset{{0x0B, "Warm Reset Card"}, kContactOrUnknownValue};
 
 // clang-format off
 struct CRspEjectCard : CShaped<kEjectCard> { using CShaped::CShaped; };
@@ -66,20 +68,21 @@ struct CRspGetHardwareVersion : CShaped<kGetHardwareVersion> { using CShaped::CS
 
 class CRspSetNAD : public CDestinationResponse {
 public:
-    CRspSetNAD(CInBinaryString& payload, DWORD dwContext)
-        : CDestinationResponse(payload, dwContext, {0x08, "Set NAD", kContactOrUnknownWide}) {}
+    static constexpr int kSubCommand = 0x08;
 
-    CValueField<int> m_nNad{*this, 1, "NAD Value", FormatDecimal};
+    CRspSetNAD(CInBinaryString& payload, DWORD dwContext);
+    void VisitFields(CFieldVisitor& visitor) override;
+
+    int m_nNad = 0;
 };
 
 // Why the reader wants the last command again.
-extern const CTextTable kResendErrorCodes;
-
-class CRspResend : public CFieldListResponse {
+class CRspResend : public CPassThroughFieldResponse {
 public:
-    CRspResend(CInBinaryString& payload, DWORD dwContext)
-        : CFieldListResponse(payload, dwContext, {0x10, "Resend Data"}) {}
+    static constexpr int kSubCommand = 0x10;
 
-    CFillerField m_reserved{*this, 1, 0};
-    CValueField<int> m_nErrorCode{*this, "Error Code", kResendErrorCodes};
+    CRspResend(CInBinaryString& payload, DWORD dwContext);
+    void VisitFields(CFieldVisitor& visitor) override;
+
+    int m_nErrorCode = 0;
 };

@@ -2,9 +2,9 @@
 
 #include <utility>
 
-#include "objcomm/describe.h"
-#include "objcomm/station/destination_codes.h"
-#include "objcomm/station/field_kinds.h"
+#include "objcomm/destination_codes.h"
+#include "objcomm/hex.h"
+#include "objcomm/length_prefix.h"
 #include "platform/format.h"
 
 namespace {
@@ -12,8 +12,13 @@ namespace {
 constexpr BYTE kRawCommandFlag = 0x02;
 constexpr int kNonIsoCase = '5';
 
-constexpr CodeText kApduCases[] = {
+constexpr CodeText kApduCaseCodes[] = {
     {'1', "CASE 1"}, {'2', "CASE 2"}, {'3', "CASE 3"}, {'4', "CASE 4"}};
+constexpr CTextTable kApduCases{kApduCaseCodes, "Non-ISO"};
+
+CString FormatFlags(DWORD dwFlags) {
+    return FormatText("%04X", dwFlags);
+}
 
 // Only the contact readers (EX_TBP and TBP) take ISO APDUs.
 bool IsContactReader(int nDestination) {
@@ -23,17 +28,22 @@ bool IsContactReader(int nDestination) {
 }  // namespace
 
 CRspProcess::CRspProcess(CInBinaryString& payload, DWORD dwContext)
-    : CPassThroughResponse(0x05, dwContext),
-      m_nDestination(payload.ReadByte()),
-      m_nTimeOut(payload.ReadByte()),
-      m_nCase(payload.ReadByte()) {
-    if (IsExtended()) m_wFlags = payload.ReadWord();
-    payload.ReadBytes(m_commandData.GetBytes(), -2);
+    : CPassThroughFieldResponse(kSubCommand, "Process Command", dwContext) {
+    ReadFields(*this, payload);
     if (!IsIsoApdu()) return;
     // A command shorter than its case needs fails here, from the command data's reader.
     for (BYTE* pHeader : {&m_nCla, &m_nIns, &m_nP1, &m_nP2}) *pHeader = m_commandData.ReadByte();
-    if (HasLc()) m_commandData.ReadBytes(m_arrLcData, -1);
+    if (HasLc()) m_commandData.ReadBytes(m_arrLcData, kCountByte);
     if (HasLe()) m_nLe = m_commandData.ReadByte();
+}
+
+void CRspProcess::VisitFields(CFieldVisitor& visitor) {
+    visitor.Number(m_nDestination, 1, "Destination", kStationOrUnknownValue);
+    visitor.Number(m_nTimeOut, 1, "Time Out Value", FormatDecimal);
+    visitor.Number(m_nCase, 1, "APDU", kApduCases);
+    if (IsExtended()) visitor.Number(m_wFlags, 2, "Flags", FormatFlags);
+    // An APDU shows its parts instead, after the fields.
+    visitor.Block(m_commandData.GetBytes(), kCountWord, IsIsoApdu() ? nullptr : "Data", "None");
 }
 
 bool CRspProcess::IsIsoApdu() const {
@@ -50,16 +60,8 @@ bool CRspProcess::HasLe() const {
 }
 
 CStringArray& CRspProcess::Describe() {
-    BeginDescribe(m_arrDescribe, "Process Command");
-    AddPair(m_arrDescribe, "Destination", kStationOrUnknownValue.Text(m_nDestination));
-    AddPair(m_arrDescribe, "Time Out Value", FormatDecimal(m_nTimeOut));
-    AddPair(m_arrDescribe, "APDU",
-            LookupText(kApduCases, static_cast<unsigned>(m_nCase), "Non-ISO"));
-    if (IsExtended()) AddPair(m_arrDescribe, "Flags", FormatText("%04X", m_wFlags));
-    if (!IsIsoApdu()) {
-        AddPair(m_arrDescribe, "Data", HexOrText(m_commandData.GetBytes(), "None"));
-        return m_arrDescribe;
-    }
+    CPassThroughFieldResponse::Describe();
+    if (!IsIsoApdu()) return m_arrDescribe;
     const std::pair<const char*, BYTE> header[] = {
         {"CLA", m_nCla}, {"INS", m_nIns}, {"P1", m_nP1}, {"P2", m_nP2}};
     for (const auto& [pszLabel, nByte] : header) {
@@ -70,20 +72,10 @@ CStringArray& CRspProcess::Describe() {
     return m_arrDescribe;
 }
 
-void CRspProcess::WriteData(COutBinaryString& out) const {
-    out.AppendByte(static_cast<BYTE>(m_nDestination))
-        .AppendByte(static_cast<BYTE>(m_nTimeOut))
-        .AppendByte(static_cast<BYTE>(m_nCase));
-    if (IsExtended()) out.AppendWord(m_wFlags);
-    out.SetPrefix(-2).AppendBytes(m_commandData.GetBytes());
+void CRspProcess::WriteData(COutBinaryString& out) {
+    WriteFields(*this, out);
 }
 
-int CRspProcess::GetDataLength() const {
-    return static_cast<int>(m_commandData.GetBytes().size()) + (IsExtended() ? 7 : 5);
-}
-
-COutBinaryString CRspProcess::GetData() {
-    COutBinaryString out;
-    WriteData(out);
-    return out;
+int CRspProcess::GetDataLength() {
+    return static_cast<int>(GetFieldsLength(*this));
 }

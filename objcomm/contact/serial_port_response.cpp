@@ -8,10 +8,25 @@ constexpr CodeText kParityCodes[] = {{0, "None"}, {1, "Odd"}, {2, "Even"}};
 constexpr CodeText kDataBitsCodes[] = {{0, "5 Bits"}, {1, "6 Bits"}, {2, "7 Bits"}, {3, "8 Bits"}};
 constexpr CodeText kStopBitsCodes[] = {{0, "1 Bit"}, {1, "2 Bits"}, {2, "1.5 Bits"}};
 constexpr CodeText kFlowControlCodes[] = {{0, "None"}, {1, "Hardware"}, {2, "Xon/Xoff"}};
+
+constexpr CTextTable kBaudRates{kBaudRateCodes, kUnknownValue};
+constexpr CTextTable kParities{kParityCodes, kUnknownValue};
+constexpr CTextTable kDataBits{kDataBitsCodes, kUnknownValue};
+constexpr CTextTable kStopBits{kStopBitsCodes, kUnknownValue};
+constexpr CTextTable kFlowControls{kFlowControlCodes, kUnknownValue};
 }  // namespace
 
-constinit const CTextTable kSerialBaudRates{kBaudRateCodes, kUnknownValue};
-constinit const CTextTable kSerialParities{kParityCodes, kUnknownValue};
-constinit const CTextTable kSerialDataBits{kDataBitsCodes, kUnknownValue};
-constinit const CTextTable kSerialStopBits{kStopBitsCodes, kUnknownValue};
-constinit const CTextTable kSerialFlowControls{kFlowControlCodes, kUnknownValue};
+CRspConfigSerialPort::CRspConfigSerialPort(CInBinaryString& payload, DWORD dwContext)
+    : CDestinationResponse({{kSubCommand, "Serial Port Configuration"}, kContactOrUnknownValue},
+                           dwContext) {
+    ReadFields(*this, payload);
+}
+
+void CRspConfigSerialPort::VisitFields(CFieldVisitor& visitor) {
+    CDestinationResponse::VisitFields(visitor);
+    visitor.Number(m_nBaudRate, 1, "Baud Rate Value", kBaudRates);
+    visitor.Number(m_nParity, 1, "Parity", kParities);
+    visitor.Number(m_nDataBits, 1, "Data bits", kDataBits);
+    visitor.Number(m_nStopBits, 1, "Stop Bits", kStopBits);
+    visitor.Number(m_nFlowControl, 1, "Flow Control", kFlowControls);
+}

@@ -1,8 +1,7 @@
 #include "objcomm/contact/set_baud_rate_response.h"
 
 #include "objcomm/describe.h"
-#include "objcomm/station/destination_codes.h"
-#include "objcomm/station/field_kinds.h"
+#include "objcomm/destination_codes.h"
 
 namespace {
 
@@ -33,7 +32,7 @@ constexpr COptionalPps kOptionalPps[] = {
 }  // namespace
 
 CRspSetBaudRate::CRspSetBaudRate(CInBinaryString& payload, DWORD dwContext)
-    : CPassThroughResponse(0x03, dwContext), m_nDestination(payload.ReadByte()) {
+    : CPassThroughResponse(kSubCommand, dwContext), m_nDestination(payload.ReadByte()) {
     if (payload.ReadWord() == kBaudRateLength) {
         m_nBaudRate = payload.ReadByte();
         return;

@@ -1,13 +1,15 @@
 #pragma once
 #include <array>
 
-#include "objcomm/station/pass_through_response.h"
+#include "objcomm/pass_through_response.h"
 
 // Sets the card's baud rate when the data length is 1, else issues a PPS ("Issue PPS"):
 // then five bytes follow whatever the length claims, and all four PPS bytes travel though
 // PPS0 says which of PPS1 to PPS3 mean anything.
 class CRspSetBaudRate : public CPassThroughResponse {
 public:
+    static constexpr int kSubCommand = 0x03;
+
     CRspSetBaudRate(CInBinaryString& payload, DWORD dwContext);
 
     CStringArray& Describe() override;

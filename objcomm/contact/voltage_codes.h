@@ -1,5 +1,5 @@
 #pragma once
-#include "objcomm/station/text_table.h"
+#include "objcomm/text_table.h"
 
 // Contact-card supply voltages by code: 0x01 to 0x03 for the three common ones, then codes
 // whose two hex digits read as volts and tenths. Unknown codes read "Unknown Value".

@@ -1,5 +1,5 @@
 #pragma once
-#include "objcomm/station/text_table.h"
+#include "objcomm/text_table.h"
 
 // The names the serial memory responses show under "Chip Type". Only 0x81 to 0x88 have
 // operations of their own; 0 "No specified type.", 0xFF "Any chip type" and any unknown code

@@ -1,43 +1,28 @@
 #include "objcomm/serialmem/parameter_operation.h"
 
-#include "platform/format.h"
-
-CString FormatParameter(DWORD dwValue) {
-    return FormatText("%02x", dwValue);
+void VisitNumber(CFieldVisitor& visitor, const CParameterInfo& parameter, CParameterValue& value) {
+    visitor.Number(value.dwNumber, parameter.nWidth, parameter.pszLabel, parameter.show);
 }
 
-std::unique_ptr<CField> MakeNumber(CFieldList& owner, const CParameterInfo& parameter) {
-    return std::make_unique<CValueField<DWORD>>(owner, parameter.nWidth, parameter.pszLabel,
-                                                parameter.format);
+void VisitFlag(CFieldVisitor& visitor, const CParameterInfo& parameter, CParameterValue& value) {
+    bool bSet = value.dwNumber != 0;
+    visitor.Number(bSet, 1, parameter.pszLabel, parameter.show);
+    value.dwNumber = bSet;
 }
 
-std::unique_ptr<CField> MakeCode(CFieldList& owner, const CParameterInfo& parameter) {
-    return std::make_unique<CValueField<DWORD>>(owner, parameter.pszLabel, *parameter.pCodes);
+void VisitBlock(CFieldVisitor& visitor, const CParameterInfo& parameter, CParameterValue& value) {
+    visitor.Block(value.arrBytes, parameter.nWidth, parameter.pszLabel, "None");
 }
 
-std::unique_ptr<CField> MakeFlag(CFieldList& owner, const CParameterInfo& parameter) {
-    return std::make_unique<CValueField<bool>>(owner, parameter.pszLabel, *parameter.pCodes);
+int CFieldListOperation::GetParameterLength() {
+    return static_cast<int>(GetFieldsLength(*this));
 }
 
-std::unique_ptr<CField> MakeBlock(CFieldList& owner, const CParameterInfo& parameter) {
-    return std::make_unique<CBlockField>(owner, parameter.pszLabel, -parameter.nWidth, "None");
-}
-
-CFieldListOperation::CFieldListOperation(int nChipType, BYTE nCode, CInBinaryString& reader,
-                                         DWORD dwContext)
-    : CSerialMemoryOperation(nChipType, nCode, reader, dwContext), CFieldList(reader, false) {}
-
-int CFieldListOperation::GetParameterLength() const {
-    COutBinaryString parameters;
-    WriteFields(parameters);
-    return static_cast<int>(parameters.GetSize());
-}
-
-void CFieldListOperation::WriteParameters(COutBinaryString& out) const {
+void CFieldListOperation::WriteParameters(COutBinaryString& out) {
     out.AppendWord(static_cast<WORD>(GetParameterLength()));
-    WriteFields(out);
+    WriteFields(*this, out);
 }
 
-void CFieldListOperation::DescribeParameters(CStringArray& list) const {
-    DescribeFields(list);
+void CFieldListOperation::DescribeParameters(CStringArray& list) {
+    DescribeFields(*this, list);
 }

@@ -6,7 +6,7 @@ CSerialMemoryOperation::CSerialMemoryOperation(int nChipType, BYTE nCode, CInBin
                                                DWORD dwContext)
     : m_nChipType(nChipType), m_nCode(nCode), m_dwContext(dwContext) {}
 
-void CSerialMemoryOperation::WriteParameters(COutBinaryString& out) const {
+void CSerialMemoryOperation::WriteParameters(COutBinaryString& out) {
     out.AppendWord(0);
 }
 
@@ -14,12 +14,12 @@ void CSerialMemoryOperation::DescribeName(CStringArray& list) const {
     list.push_back(GetOperationName(m_nChipType, m_nCode));
 }
 
-void CSerialMemoryOperation::Write(COutBinaryString& out) const {
+void CSerialMemoryOperation::Write(COutBinaryString& out) {
     out.AppendByte(m_nCode);
     WriteParameters(out);
 }
 
-void CSerialMemoryOperation::DescribeTo(CStringArray& list) const {
+void CSerialMemoryOperation::DescribeTo(CStringArray& list) {
     list.push_back("Operation");
     DescribeName(list);
     DescribeParameters(list);

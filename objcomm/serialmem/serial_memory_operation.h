@@ -16,16 +16,16 @@ public:
 
     virtual ~CSerialMemoryOperation() = default;
     // The bytes WriteParameters puts after the length word.
-    virtual int GetParameterLength() const { return 0; }
+    virtual int GetParameterLength() { return 0; }
     // The length word, then the parameters.
-    virtual void WriteParameters(COutBinaryString& out) const;
+    virtual void WriteParameters(COutBinaryString& out);
     virtual void DescribeName(CStringArray& list) const;
-    virtual void DescribeParameters(CStringArray&) const {}
+    virtual void DescribeParameters(CStringArray&) {}
 
     // The wire form: the code byte, then WriteParameters.
-    void Write(COutBinaryString& out) const;
+    void Write(COutBinaryString& out);
     // "Operation", the name, then the parameter pairs, after whatever the list holds.
-    void DescribeTo(CStringArray& list) const;
+    void DescribeTo(CStringArray& list);
 
     // Reads one operation in its wire form. Null when the chip type has no operation of the
     // code read: only the code and the length word are then consumed, so the caller reads

@@ -12,7 +12,7 @@ inline constexpr CParameterInfo kCurrentPin = Number("Current PIN", 2);
 inline constexpr CParameterInfo kMemoryWriteStart = Number("Address at which to Start Writing", 2);
 inline constexpr CParameterInfo kWriteCode = Code("Write Code", kWriteCodes4418);
 // The only data that carries a two-byte length.
-inline constexpr CParameterInfo kMemoryWriteData = Block("Data to Write", 2);
+inline constexpr CParameterInfo kMemoryWriteData = Block("Data to Write", kCountWord);
 inline constexpr CParameterInfo kMemoryReadAddress = Number("Address from which to read", 2);
 inline constexpr CParameterInfo kReadCode = Code("Read Code", kReadCodes4418);
 

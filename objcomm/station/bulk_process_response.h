@@ -1,27 +1,31 @@
 #pragma once
 #include "objcomm/contact/process_response.h"
+#include "objcomm/field_walks.h"
+#include "objcomm/pass_through_response.h"
 #include "objcomm/station/command_list.h"
-#include "objcomm/station/pass_through_response.h"
 
 // One command of a Bulk Process: a card command (the payload of a Process response) and how
-// the station is to compare the card's answer with the predicted result.
-class CBulkProcessCommand {
+// the station is to compare the card's answer with the predicted result. Its fields are
+// those after the process.
+class CBulkProcessCommand : public CFieldRecord {
 public:
     CBulkProcessCommand(CInBinaryString& reader, DWORD dwContext);
     CBulkProcessCommand(const CBulkProcessCommand&) = delete;
     CBulkProcessCommand& operator=(const CBulkProcessCommand&) = delete;
+    virtual ~CBulkProcessCommand() = default;
 
+    void VisitFields(CFieldVisitor& visitor) override;
     // The bytes Encode appends.
-    int GetEncodedLength() const;
+    int GetEncodedLength();
     // The command record. Its length field is computed afresh, never copied from the one read.
-    void Encode(COutBinaryString& out) const;
+    void Encode(COutBinaryString& out);
     CStringArray& Describe();
 
     // Always the command's own, so it lives inside the command: one allocation fewer for
     // each of the hundreds of commands a frame may carry.
     CRspProcess m_process;
     // 0: not checked; 1: the whole result; 2: the status word.
-    int m_nCheckMode;
+    int m_nCheckMode = 0;
     // Travels only when the check mode is not 0.
     CByteArray m_arrPredictedResult;
     CStringArray m_arrDescribe;
@@ -38,6 +42,8 @@ private:
 // A counted list of card commands. The count is two bytes in both forms.
 class CRspBulkProcess : public CPassThroughResponse {
 public:
+    static constexpr int kSubCommand = 0x0C;
+
     CRspBulkProcess(CInBinaryString& payload, DWORD dwContext);
 
     CStringArray& Describe() override;

@@ -2,10 +2,13 @@
 
 #include "objcomm/describe.h"
 #include "objcomm/hex.h"
+#include "objcomm/length_prefix.h"
 #include "objcomm/serialmem/shared_operation.h"
 
 namespace {
-constexpr int kLengthFieldWidth = 2;  // of the command length and of the predicted result
+// Of the command length and of the predicted result, in both forms.
+constexpr int kLengthMode = kCountWord;
+constexpr int kLengthFieldWidth = PrefixWidth(kLengthMode);
 // The command length, the operation's code and length word, the predicted result's length.
 constexpr size_t kSmallestRecord = kLengthFieldWidth + 3 + kLengthFieldWidth;
 }  // namespace
@@ -15,7 +18,7 @@ CBulkSerialProcessCommand::CBulkSerialProcessCommand(int nChipType, CInBinaryStr
     : m_dwContext(dwContext) {
     reader.ReadWord();  // the command length: the record is read field by field instead
     m_operation = ReadOperation(nChipType, reader, dwContext);
-    reader.ReadBytes(m_arrPredictedResult, -kLengthFieldWidth);
+    reader.ReadBytes(m_arrPredictedResult, kLengthMode);
 }
 
 int CBulkSerialProcessCommand::GetEncodedLength() const {
@@ -26,7 +29,7 @@ int CBulkSerialProcessCommand::GetEncodedLength() const {
 void CBulkSerialProcessCommand::Encode(COutBinaryString& out) const {
     out.AppendWord(static_cast<WORD>(GetEncodedLength() - kLengthFieldWidth));
     WriteOperation(m_operation, out);
-    out.SetPrefix(-kLengthFieldWidth).AppendBytes(m_arrPredictedResult);
+    out.SetPrefix(kLengthMode).AppendBytes(m_arrPredictedResult);
 }
 
 CStringArray& CBulkSerialProcessCommand::Describe() {
@@ -43,7 +46,7 @@ CStringArray& CBulkSerialProcessCommand::Describe() {
 }
 
 CRspBulkSerialProcess::CRspBulkSerialProcess(CInBinaryString& payload, DWORD dwContext)
-    : CSerialMemoryResponse(0x0E, "Bulk Serial Process Command", payload, dwContext) {
+    : CSerialMemoryResponse(kSubCommand, "Bulk Serial Process Command", payload, dwContext) {
     ReadCommands(payload, kSmallestRecord, m_arrCommands,
                  [&] { return new CBulkSerialProcessCommand(m_nChipType, payload, m_dwContext); });
 }

@@ -29,6 +29,8 @@ public:
 // both forms.
 class CRspBulkSerialProcess : public CSerialMemoryResponse {
 public:
+    static constexpr int kSubCommand = 0x0E;
+
     CRspBulkSerialProcess(CInBinaryString& payload, DWORD dwContext);
 
     CArray<CRCPtr<CBulkSerialProcessCommand>> m_arrCommands;

@@ -1,5 +1,5 @@
 #pragma once
-#include "objcomm/station/text_table.h"
+#include "objcomm/text_table.h"
 
 // The card types a station can be told to expect. 0x81 to 0x88 are the serial memory chip
 // codes.

@@ -1,14 +1,13 @@
 #include "objcomm/station/completion_responses.h"
 
-#include "objcomm/describe.h"
-#include "objcomm/station/text_table.h"
+#include "objcomm/length_prefix.h"
 
 namespace {
 
 constexpr int kDllErrorCodeLength = 5;
 
 // Only 0x00 is a good card; 0x01 failed but may be used again, the DLL error code says why.
-constexpr CodeText kAcceptCodes[] = {
+constexpr CodeText kAcceptCodeTexts[] = {
     {0x00, "OK Card"},
     {0x01, "Card failed, but resusable, see error code for detail"},
     {0x91, "Checksum error in command packet."},
@@ -36,31 +35,20 @@ constexpr CodeText kAcceptCodes[] = {
     {0xFE, "Pellam application returned an unknown accept code."},
     {0xFF, "Dll error"},
 };
+constexpr CTextTable kAcceptCodes{kAcceptCodeTexts, kUnknownValue};
 
 }  // namespace
 
 CRspPassThroughModeComplete::CRspPassThroughModeComplete(CInBinaryString& payload, DWORD dwContext)
-    : CPassThroughResponse(0xFF, dwContext), m_nAcceptCode(payload.ReadByte()) {
-    if (!payload.IsExhausted()) {
-        m_strDllErrorCode = payload.ReadString(kDllErrorCodeLength);
-        payload.ReadBytes(m_arrAuditData, -2);
-    }
+    : CPassThroughFieldResponse(kSubCommand, "Card Processing Complete", dwContext) {
+    ReadFields(*this, payload);
 }
 
-CStringArray& CRspPassThroughModeComplete::Describe() {
-    BeginDescribe(m_arrDescribe, "Card Processing Complete");
-    AddPair(m_arrDescribe, "Accept Code",
-            LookupText(kAcceptCodes, static_cast<unsigned>(m_nAcceptCode), kUnknownValue));
-    AddPair(m_arrDescribe, "Dll returned error", m_strDllErrorCode);
-    AddPair(m_arrDescribe, "Audit Data", HexOrText(m_arrAuditData, "None"));
-    return m_arrDescribe;
-}
-
-COutBinaryString CRspPassThroughModeComplete::GetData() {
-    COutBinaryString out;
-    out.AppendByte(static_cast<BYTE>(m_nAcceptCode)).AppendString(m_strDllErrorCode);
-    out.SetPrefix(-2).AppendBytes(m_arrAuditData);
-    return out;
+void CRspPassThroughModeComplete::VisitFields(CFieldVisitor& visitor) {
+    visitor.Number(m_nAcceptCode, 1, "Accept Code", kAcceptCodes);
+    if (!visitor.HasMore()) return;
+    visitor.Text(m_strDllErrorCode, kDllErrorCodeLength, "Dll returned error");
+    visitor.Block(m_arrAuditData, kCountWord, "Audit Data", "None");
 }
 
 void CRspPassThroughModeComplete::GetAuditData(CByteArray& out) {

@@ -1,6 +1,6 @@
 #pragma once
 // The two answers of sub-command 0xFF; the factory tells them apart by the exchange tag.
-#include "objcomm/station/field_list_response.h"
+#include "objcomm/shaped_response.h"
 
 // Tag 0: the station has finished with pass-through mode. Carries nothing; any payload
 // bytes are left unread.
@@ -13,18 +13,19 @@ struct CRspPassThroughModeFinish : CShaped<kPassThroughModeFinish> { using CShap
 // A nonzero tag: the outcome of one card. The DLL error code and the audit data are
 // optional as a group; a response without them is written back with "00000" and an empty
 // audit block.
-class CRspPassThroughModeComplete : public CPassThroughResponse {
+class CRspPassThroughModeComplete : public CPassThroughFieldResponse {
 public:
+    static constexpr int kSubCommand = kPassThroughModeFinish.nSubCommand;
+
     CRspPassThroughModeComplete(CInBinaryString& payload, DWORD dwContext);
 
-    CStringArray& Describe() override;
-    COutBinaryString GetData() override;
+    void VisitFields(CFieldVisitor& visitor) override;
     virtual void GetAuditData(CByteArray& out);
     virtual int GetAcceptCode();
     virtual CString GetDllErrorCode();
     virtual CByteArray* GetAuditDataPtr();
 
-    int m_nAcceptCode;
+    int m_nAcceptCode = 0;
     CString m_strDllErrorCode = "00000";
     CByteArray m_arrAuditData;
 };

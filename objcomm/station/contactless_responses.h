@@ -1,35 +1,41 @@
 #pragma once
 // The contactless (PICC) responses. Each begins with the destination, which they know only
 // as "PICC"; each class has its own text for any other code.
-#include "objcomm/station/destination_codes.h"
-#include "objcomm/station/field_list_response.h"
+#include "objcomm/destination_codes.h"
+#include "objcomm/length_prefix.h"
+#include "objcomm/shaped_response.h"
 
 class CDestinationBlockResponse;
 class CTypeBRequestResponse;
 
 // Shape: the destination and one byte block.
-struct CBlockProfile {
+struct CBlockProfile : CDestinationProfile {
     using Shape = CDestinationBlockResponse;
-    CDestinationProfile response;
     const char* pszLabel;
-    int nMode;  // the block's length: fixed when positive, -2 when counted
+    int nMode;  // the block's length: fixed when positive, else a count mode
 };
 
 class CDestinationBlockResponse : public CDestinationResponse {
 public:
-    CBlockField m_arrData;
+    void VisitFields(CFieldVisitor& visitor) override;
+
+    CByteArray m_arrData;
 
 protected:
-    CDestinationBlockResponse(CInBinaryString& payload, DWORD dwContext,
-                              const CBlockProfile& profile);
+    CDestinationBlockResponse(const CBlockProfile& profile, DWORD dwContext);
+
+private:
+    const char* const m_pszLabel;
+    const int m_nMode;
 };
 
-inline constexpr CBlockProfile kHltb{{0x3A, "HLTB", kPiccOrUnknownDestination}, "Identifier", 4};
+inline constexpr CBlockProfile kHltb{{{0x3A, "HLTB"}, kPiccOrUnknownDestination}, "Identifier", 4};
 inline constexpr CBlockProfile kDiversifyKeys{
-    {0x36, "Diversify Keys", kPiccOrUnknownDestination}, "Key Data", -2};
-inline constexpr CBlockProfile kSetKeys{{0x33, "Set Keys", kPiccOrUnknownValue}, "Key Data", -2};
+    {{0x36, "Diversify Keys"}, kPiccOrUnknownDestination}, "Key Data", kCountWord};
+inline constexpr CBlockProfile kSetKeys{
+    {{0x33, "Set Keys"}, kPiccOrUnknownValue}, "Key Data", kCountWord};
 inline constexpr CBlockProfile kPiccReset{
-    {0x30, "Reset PICC Card", kPiccOrUnknownValue}, "Reset Data", -2};
+    {{0x30, "Reset PICC Card"}, kPiccOrUnknownValue}, "Reset Data", kCountWord};
 
 // clang-format off
 struct CRspHltb : CShaped<kHltb> { using CShaped::CShaped; };
@@ -39,18 +45,19 @@ struct CRspPiccReset : CShaped<kPiccReset> { using CShaped::CShaped; };
 // clang-format on
 
 // Shape: WUPB and REQB carry the same two Type B request bytes.
-struct CTypeBProfile {
+struct CTypeBProfile : CResponseProfile {
     using Shape = CTypeBRequestResponse;
-    CResponseProfile response;
 };
 
 class CTypeBRequestResponse : public CDestinationResponse {
 public:
-    CValueField<BYTE> m_nAfi{*this, 1, "AFI", FormatHexByte};
-    CValueField<BYTE> m_nN{*this, 1, "N", FormatHexByte};
+    void VisitFields(CFieldVisitor& visitor) override;
+
+    BYTE m_nAfi = 0;
+    BYTE m_nN = 0;
 
 protected:
-    CTypeBRequestResponse(CInBinaryString& payload, DWORD dwContext, const CTypeBProfile& profile);
+    CTypeBRequestResponse(const CTypeBProfile& profile, DWORD dwContext);
 };
 
 inline constexpr CTypeBProfile kWupb{{0x38, "WUPB"}};
@@ -61,7 +68,7 @@ struct CRspWupb : CShaped<kWupb> { using CShaped::CShaped; };
 struct CRspReqb : CShaped<kReqb> { using CShaped::CShaped; };
 // clang-format on
 
-inline constexpr CDestinationProfile kPiccAntennaTuning{0x32, "PICC Antenna Tuning",
+inline constexpr CDestinationProfile kPiccAntennaTuning{{0x32, "PICC Antenna Tuning"},
                                                         kPiccOrUnknownDestination};
 // clang-format off
 struct CRspPiccAntennaTuning : CShaped<kPiccAntennaTuning> { using CShaped::CShaped; };
@@ -69,46 +76,51 @@ struct CRspPiccAntennaTuning : CShaped<kPiccAntennaTuning> { using CShaped::CSha
 
 class CRspAttrib : public CDestinationResponse {
 public:
-    CRspAttrib(CInBinaryString& payload, DWORD dwContext)
-        : CDestinationResponse(payload, dwContext, {0x39, "ATTRIB", kPiccOrUnknownDestination}) {}
+    static constexpr int kSubCommand = 0x39;
 
-    CBlockField m_arrIdentifier{*this, "Identifier", 4};
-    CValueField<BYTE> m_nMinimumTR0{*this, 1, "Minimum TR0", FormatHexByte};
-    CValueField<BYTE> m_nMinimumTR1{*this, 1, "Minimum TR1", FormatHexByte};
-    CValueField<BYTE> m_nEof{*this, 1, "EOF", FormatHexByte};
-    CValueField<BYTE> m_nSof{*this, 1, "SOF", FormatHexByte};
-    CValueField<BYTE> m_nBitRateToPcd{*this, 1, "Bit Rate Selection to PCD", FormatHexByte};
-    CValueField<BYTE> m_nBitRateToPicc{*this, 1, "Bit Rate Selection to PICC", FormatHexByte};
-    CValueField<BYTE> m_nMaximumFrameSize{*this, 1, "Maximum Frame Size", FormatHexByte};
-    CValueField<BYTE> m_nProtocol{*this, 1, "Protocol", FormatHexByte};
-    CBlockField m_arrInf{*this, "INF", -2};  // higher-layer information
+    CRspAttrib(CInBinaryString& payload, DWORD dwContext);
+    void VisitFields(CFieldVisitor& visitor) override;
+
+    CByteArray m_arrIdentifier;
+    BYTE m_nMinimumTR0 = 0;
+    BYTE m_nMinimumTR1 = 0;
+    BYTE m_nEof = 0;
+    BYTE m_nSof = 0;
+    BYTE m_nBitRateToPcd = 0;
+    BYTE m_nBitRateToPicc = 0;
+    BYTE m_nMaximumFrameSize = 0;
+    BYTE m_nProtocol = 0;
+    CByteArray m_arrInf;  // higher-layer information
 };
 
 class CRspPiccPower : public CDestinationResponse {
 public:
-    CRspPiccPower(CInBinaryString& payload, DWORD dwContext)
-        : CDestinationResponse(payload, dwContext,
-                               {0x35, "PICC Power", kPiccOrUnknownDestination}) {}
+    static constexpr int kSubCommand = 0x35;
 
-    CFlagField m_bPowerOn{*this, "Turn Power On", "Turn Power Off"};
-    CValueField<DWORD> m_dwCarrierFieldStrength{*this, 4, "Carrier Field Strength", FormatHexDWord};
+    CRspPiccPower(CInBinaryString& payload, DWORD dwContext);
+    void VisitFields(CFieldVisitor& visitor) override;
+
+    bool m_bPowerOn = false;
+    DWORD m_dwCarrierFieldStrength = 0;
 };
 
 class CRspPiccAuthenticate : public CDestinationResponse {
 public:
-    CRspPiccAuthenticate(CInBinaryString& payload, DWORD dwContext)
-        : CDestinationResponse(payload, dwContext,
-                               {0x34, "PICC Authenticate", kPiccOrUnknownValue}) {}
+    static constexpr int kSubCommand = 0x34;
 
-    CFlagField m_bFlag{*this};  // travels, but is not shown
-    CBlockField m_arrData{*this, "Data", -2};
+    CRspPiccAuthenticate(CInBinaryString& payload, DWORD dwContext);
+    void VisitFields(CFieldVisitor& visitor) override;
+
+    bool m_bFlag = false;  // travels, but is not shown
+    CByteArray m_arrData;
 };
 
 class CRspPiccIssuePPS : public CDestinationResponse {
 public:
-    CRspPiccIssuePPS(CInBinaryString& payload, DWORD dwContext)
-        : CDestinationResponse(payload, dwContext,
-                               {0x31, "PICC Issue PPS", kPiccOrUnknownDestination}) {}
+    static constexpr int kSubCommand = 0x31;
 
-    CValueField<BYTE> m_nPps1{*this, 1, "PPS1 Value", FormatHexByte};
+    CRspPiccIssuePPS(CInBinaryString& payload, DWORD dwContext);
+    void VisitFields(CFieldVisitor& visitor) override;
+
+    BYTE m_nPps1 = 0;
 };

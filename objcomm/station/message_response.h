@@ -1,19 +1,19 @@
 #pragma once
-#include "objcomm/station/pass_through_response.h"
+#include "objcomm/field_list_response.h"
 
 // A message for the station's operator: the text, the buttons to offer, and whether and how
 // the operator must answer. The three input fields travel only when the input indicator is
 // not 'N'. Its describe list opens with the message itself, not with a "Command" pair.
-class CRspMessage : public CPassThroughResponse {
+class CRspMessage : public CPassThroughFieldResponse {
 public:
-    CRspMessage(CInBinaryString& payload, DWORD dwContext);
+    static constexpr int kSubCommand = 0x20;
 
-    CStringArray& Describe() override;
-    COutBinaryString GetData() override;
+    CRspMessage(CInBinaryString& payload, DWORD dwContext);
+    void VisitFields(CFieldVisitor& visitor) override;
 
     CString m_strText;
-    int m_nButtonScheme;
-    int m_nInputIndicator;
+    int m_nButtonScheme = 0;
+    int m_nInputIndicator = 0;
     BYTE m_nExpectedInputLength = 0;
     int m_nInputType = kNo;
     int m_nConfirmationType = kNo;

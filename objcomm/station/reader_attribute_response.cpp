@@ -1,7 +1,7 @@
 #include "objcomm/station/reader_attribute_response.h"
 
 #include "objcomm/describe.h"
-#include "objcomm/station/destination_codes.h"
+#include "objcomm/destination_codes.h"
 #include "platform/format.h"
 
 namespace {
@@ -102,7 +102,7 @@ const CAttributeRule* FindAttribute(int nId) {
 }  // namespace
 
 CRspReaderAttribute::CRspReaderAttribute(CInBinaryString& payload, DWORD dwContext)
-    : CPassThroughResponse(0x16, dwContext),
+    : CPassThroughResponse(kSubCommand, dwContext),
       m_nDestination(payload.ReadByte()),
       m_nAttribute(payload.ReadByte()) {
     if (payload.ReadByte() != 0) {

@@ -1,10 +1,12 @@
 #pragma once
-#include "objcomm/station/pass_through_response.h"
+#include "objcomm/pass_through_response.h"
 
 // Reads (no value) or sets (a value) one attribute of a reader. Any nonzero value length
 // means a four-byte value follows, whatever the length says; it goes back out as 4.
 class CRspReaderAttribute : public CPassThroughResponse {
 public:
+    static constexpr int kSubCommand = 0x16;
+
     CRspReaderAttribute(CInBinaryString& payload, DWORD dwContext);
 
     CStringArray& Describe() override;

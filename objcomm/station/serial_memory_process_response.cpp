@@ -3,7 +3,7 @@
 #include "objcomm/serialmem/shared_operation.h"
 
 CRspSerialMemoryProcess::CRspSerialMemoryProcess(CInBinaryString& payload, DWORD dwContext)
-    : CSerialMemoryResponse(0x0D, "Serial Memory Process", payload, dwContext),
+    : CSerialMemoryResponse(kSubCommand, "Serial Memory Process", payload, dwContext),
       m_operation(ReadOperation(m_nChipType, payload, dwContext)) {}
 
 void CRspSerialMemoryProcess::DescribeOperations(CStringArray& list) {

@@ -6,6 +6,8 @@
 // One serial memory operation for one chip type.
 class CRspSerialMemoryProcess : public CSerialMemoryResponse {
 public:
+    static constexpr int kSubCommand = 0x0D;
+
     CRspSerialMemoryProcess(CInBinaryString& payload, DWORD dwContext);
 
     // Null when the chip type has no operation of the code sent.

@@ -1,5 +1,5 @@
 #pragma once
-#include "objcomm/station/pass_through_response.h"
+#include "objcomm/pass_through_response.h"
 
 // The serial memory responses open with the chip type, which decides what their operation
 // codes mean.

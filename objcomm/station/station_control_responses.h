@@ -1,70 +1,70 @@
 #pragma once
 // Responses that steer the station and its readers rather than one card protocol.
-#include "objcomm/contact/clock_codes.h"
-#include "objcomm/contact/voltage_codes.h"
-#include "objcomm/station/card_types.h"
-#include "objcomm/station/destination_codes.h"
-#include "objcomm/station/field_list_response.h"
+#include "objcomm/destination_codes.h"
+#include "objcomm/shaped_response.h"
 
 inline constexpr CResponseProfile kKeepAlive{0x13, "Keep Alive"};
-inline constexpr CDestinationProfile kSerialFlush{0x22, "Serial Flush", kSerialPortOrUnknownWide};
+inline constexpr CDestinationProfile kSerialFlush{{0x22, "Serial Flush"}, kSerialPortOrUnknownWide};
 
 // clang-format off
 struct CRspKeepAlive : CShaped<kKeepAlive> { using CShaped::CShaped; };
 struct CRspSerialFlush : CShaped<kSerialFlush> { using CShaped::CShaped; };
 // clang-format on
 
-class CRspSelectStation : public CFieldListResponse {
+class CRspSelectStation : public CPassThroughFieldResponse {
 public:
-    CRspSelectStation(CInBinaryString& payload, DWORD dwContext)
-        : CFieldListResponse(payload, dwContext, {0x21, "Select Station"}) {}
+    static constexpr int kSubCommand = 0x21;
 
-    CValueField<BYTE> m_nStationNumber{*this, 1, "Station Number", FormatDecimal};
+    CRspSelectStation(CInBinaryString& payload, DWORD dwContext);
+    void VisitFields(CFieldVisitor& visitor) override;
+
+    BYTE m_nStationNumber = 0;
 };
 
-class CRspSetCardType : public CFieldListResponse {
+class CRspSetCardType : public CPassThroughFieldResponse {
 public:
-    CRspSetCardType(CInBinaryString& payload, DWORD dwContext)
-        : CFieldListResponse(payload, dwContext, {0x17, "Set Card Type"}) {}
+    static constexpr int kSubCommand = 0x17;
 
-    CValueField<int> m_nCardType{*this, "Card Type", kCardTypes};
+    CRspSetCardType(CInBinaryString& payload, DWORD dwContext);
+    void VisitFields(CFieldVisitor& visitor) override;
+
+    int m_nCardType = 0;
 };
 
-// A delay that stands in for a card command.
-class CRspCardCommandSimulation : public CFieldListResponse {
+// A delay that stands in for a card command. Only the extended form names a destination.
+class CRspCardCommandSimulation : public CPassThroughFieldResponse {
 public:
-    CRspCardCommandSimulation(CInBinaryString& payload, DWORD dwContext)
-        : CFieldListResponse(payload, dwContext, {0x15, "Card Command Simulation"}) {}
+    static constexpr int kSubCommand = 0x15;
 
-    CValueField<int> m_nDestination{*this, "Destination", kStationOrUnknownValue,
-                                    EForm::kExtendedOnly};
-    // The byte after the destination means nothing here; it goes back as 0.
-    CFillerField m_skipped{*this, 1, 0};
-    CCaptionField m_delayLoop{*this, "DELAY LOOP"};
-    CValueField<DWORD> m_dwDelayTime{*this, 4, "Delay Time", FormatUnsigned};
-    CValueField<WORD> m_wRequestedLength{*this, 2, "Requested Length", FormatUnsigned};
-    CBlockField m_arrSimulatedData{*this, "Simulated Data", -2, "None"};
+    CRspCardCommandSimulation(CInBinaryString& payload, DWORD dwContext);
+    void VisitFields(CFieldVisitor& visitor) override;
+
+    int m_nDestination = 0;
+    DWORD m_dwDelayTime = 0;
+    WORD m_wRequestedLength = 0;
+    CByteArray m_arrSimulatedData;
 };
 
 // Resets with PPS go to the contact readers only; 0x43 is not theirs. The code tables differ
 // in their extra codes: a warm reset knows "Keep Current" and "Maximum", a cold one "Default".
+// The extended form carries the values themselves, four bytes each.
 class CRspWarmResetWithPPS : public CDestinationResponse {
 public:
-    CRspWarmResetWithPPS(CInBinaryString& payload, DWORD dwContext)
-        : CDestinationResponse(payload, dwContext,
-                               {0x12, "Warm Reset With PPS", kContactOrUnknownValue}) {}
+    static constexpr int kSubCommand = 0x12;
 
-    CValueField<DWORD> m_dwFrequency{*this, "Frequency Value", kWarmResetClockFrequencies,
-                                     FormatKilohertz};
+    CRspWarmResetWithPPS(CInBinaryString& payload, DWORD dwContext);
+    void VisitFields(CFieldVisitor& visitor) override;
+
+    DWORD m_dwFrequency = 0;
 };
 
 class CRspResetCardWithPPS : public CDestinationResponse {
 public:
-    CRspResetCardWithPPS(CInBinaryString& payload, DWORD dwContext)
-        : CDestinationResponse(payload, dwContext,
-                               {0x0F, "Reset Card With PPS", kContactOrUnknownValue}) {}
+    static constexpr int kSubCommand = 0x0F;
 
-    CValueField<DWORD> m_dwResetVoltage{*this, "Reset Value", kContactVoltages, FormatMillivolts};
-    CValueField<DWORD> m_dwFrequency{*this, "Frequency Value", kResetClockFrequencies,
-                                     FormatKilohertz};
+    CRspResetCardWithPPS(CInBinaryString& payload, DWORD dwContext);
+    void VisitFields(CFieldVisitor& visitor) override;
+
+    DWORD m_dwResetVoltage = 0;
+    DWORD m_dwFrequency = 0;
 };

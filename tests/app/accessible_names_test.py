@@ -18,8 +18,8 @@ APP_NAME = "configure-station"
 EXPECTED_CONTROLS = 12
 
 
-def find_application(deadline):
-    while time.monotonic() < deadline:
+def find_application(program, deadline):
+    while time.monotonic() < deadline and program.poll() is None:
         for app in pyatspi.Registry.getDesktop(0):
             if app is not None and app.name == APP_NAME:
                 return app
@@ -46,9 +46,10 @@ def main():
                    QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         program = subprocess.Popen([sys.argv[1]], env=env)
         try:
-            app = find_application(time.monotonic() + 30)
+            app = find_application(program, time.monotonic() + 30)
             if app is None:
-                print(f"{APP_NAME} did not appear on the AT-SPI bus")
+                print(f"{APP_NAME} did not appear on the AT-SPI bus"
+                      f" (exit status {program.poll()})")
                 return 1
             # The window's controls are there once the dialog has been shown.
             controls = []

@@ -57,7 +57,10 @@ void TypeThroughXServer(QWindow& window, const std::string& strKeys) {
     const int nKeys = static_cast<int>(strKeys.size());
     EXPECT_TRUE(QTest::qWaitFor([&] { return counter.m_nReleased == nKeys; }, 10000))
         << counter.m_nReleased << " of " << nKeys << " keys arrived";
-    EXPECT_TRUE(xdotool.waitForFinished());
+    // The events waited for above may already have reported its end.
+    if (xdotool.state() != QProcess::NotRunning) xdotool.waitForFinished();
+    EXPECT_EQ(xdotool.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(xdotool.exitCode(), 0);
     window.removeEventFilter(&counter);
 }
 

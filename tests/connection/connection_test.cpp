@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "objcomm/errors.h"
+#include "objcomm/exchange.h"
 #include "objcomm/health_check_request.h"
 #include "tests/support/frames.h"
 #include "tests/support/loopback.h"
@@ -109,29 +110,32 @@ INSTANTIATE_TEST_SUITE_P(
         FrameCase{"OneByteAtATime", LongFrame(0x06, Hex("53 54 41 31")), true, 6, -1, true}),
     FrameCaseName);
 
-// --- the exchange ends without a response ---
+// --- how one exchange ends ---
 
 struct EndCase {
     const char* pszName;
     std::vector<CPeerStep> script;  // after the request is read
-    bool bTimedOut;
+    EExchangeOutcome eOutcome;
 };
 
 void PrintTo(const EndCase& c, std::ostream* os) {
     *os << c.pszName;
 }
 
-class NoResponseTest : public ConnectionTest, public testing::WithParamInterface<EndCase> {};
+class ExchangeOutcomeTest : public ConnectionTest, public testing::WithParamInterface<EndCase> {};
 
-TEST_P(NoResponseTest, ReceiveReturnsNullAndTellsTimeOutFromClose) {
+TEST_P(ExchangeOutcomeTest, TellsAnswerTimeOutCloseAndMalformedApart) {
     std::vector<CPeerStep> script = {ReadRequest()};
     script.insert(script.end(), GetParam().script.begin(), GetParam().script.end());
     peer->Play(script);
-    connection->SetTimeouts(kPatience, kShortWait);
-    ConnectAndAsk();
+    CExchangeOptions options;
+    options.receiveTimeout = kShortWait;
+    CMsgHealthCheck request(true, 0);
+    const CExchangeResult result = ExchangeOnce("127.0.0.1", peer->GetPort(), request, options);
 
-    EXPECT_EQ(Receive(), nullptr);
-    EXPECT_EQ(connection->ReceiveTimedOut(), GetParam().bTimedOut);
+    EXPECT_EQ(result.eOutcome, GetParam().eOutcome);
+    EXPECT_EQ(result.response != nullptr, GetParam().eOutcome == EExchangeOutcome::kAnswered);
+    EXPECT_EQ(result.pFormatError != nullptr, GetParam().eOutcome == EExchangeOutcome::kMalformed);
 }
 
 std::string EndCaseName(const testing::TestParamInfo<EndCase>& info) {
@@ -145,15 +149,21 @@ CByteArray WithoutChecksum() {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Ends, NoResponseTest,
-    testing::Values(EndCase{"PeerClosesWithoutAnswer", {Close()}, false},
-                    EndCase{"PeerClosesAfterFirstByte", {Write({0x00}), Close()}, false},
-                    EndCase{"PeerClosesBeforeChecksum", {Write(WithoutChecksum()), Close()}, false},
-                    EndCase{"PeerStaysSilent", {AwaitClose()}, true},
-                    // Every byte comes well within the time-out, the frame as a whole does not.
-                    EndCase{"FrameTricklesPastTheTimeOut",
-                            {Drip(LongFrame(0x99, {}, "0123456789ABCDEF"), 40ms), AwaitClose()},
-                            true}),
+    Ends, ExchangeOutcomeTest,
+    testing::Values(
+        EndCase{"Answered", {Write(kShortHealthAnswer)}, EExchangeOutcome::kAnswered},
+        EndCase{"PeerClosesWithoutAnswer", {Close()}, EExchangeOutcome::kClosed},
+        EndCase{"PeerClosesAfterFirstByte", {Write({0x00}), Close()}, EExchangeOutcome::kClosed},
+        EndCase{"PeerClosesBeforeChecksum",
+                {Write(WithoutChecksum()), Close()},
+                EExchangeOutcome::kClosed},
+        EndCase{"PeerResets", {Reset()}, EExchangeOutcome::kClosed},
+        EndCase{"PeerStaysSilent", {AwaitClose()}, EExchangeOutcome::kTimedOut},
+        // Every byte comes well within the time-out, the frame as a whole does not.
+        EndCase{"FrameTricklesPastTheTimeOut",
+                {Drip(LongFrame(0x99, {}, "0123456789ABCDEF"), 40ms), AwaitClose()},
+                EExchangeOutcome::kTimedOut},
+        EndCase{"BadChecksum", {Write(Hex("99 00 00 98"))}, EExchangeOutcome::kMalformed}),
     EndCaseName);
 
 TEST_F(ConnectionTest, FrameCutShortByTheTimeOutIsReadWholeByTheNextReceive) {
@@ -223,14 +233,13 @@ TEST_F(ConnectionTest, MalformedFrameIsReportedAndTheNextFrameStillReads) {
     EXPECT_EQ(next->GetCommand(), 0x99);
 }
 
-class HostileLengthTest : public ConnectionTest, public testing::WithParamInterface<DWORD> {};
-
 // The peer sends only the header and stays: waiting for the body would end in the
 // time-out, so a prompt parse error shows the claim was refused up front. Nothing after
 // the header can be read in step, so the connection ends there, and the last tag with it.
-TEST_P(HostileLengthTest, BodyLongerThanTheLimitIsAParseErrorThatClosesTheConnection) {
+TEST_F(ConnectionTest, BodyLongerThanTheLimitIsAParseErrorThatClosesTheConnection) {
     COutBinaryString header;
-    header.AppendByte(0x02).AppendByte(0x00).AppendByte(0x99).AppendDWord(GetParam());
+    header.AppendByte(0x02).AppendByte(0x00).AppendByte(0x99).AppendDWord(
+        CObjCommConnection::kMaxBodyLength + 1);
     peer->Play({ReadRequest(), Write(Joined(PassThroughFrame(0x13, {}, 0x1234), header.GetBytes())),
                 AwaitClose()});
     ConnectAndAsk();
@@ -243,9 +252,6 @@ TEST_P(HostileLengthTest, BodyLongerThanTheLimitIsAParseErrorThatClosesTheConnec
     EXPECT_EQ(Receive(), nullptr);
     EXPECT_FALSE(connection->ReceiveTimedOut()) << "closed, not waiting for the rest";
 }
-
-INSTANTIATE_TEST_SUITE_P(Claims, HostileLengthTest,
-                         testing::Values(CObjCommConnection::kMaxBodyLength + 1, 0xFFFFFFFFu));
 
 TEST_F(ConnectionTest, BodyOfExactlyTheLimitIsRead) {
     const CByteArray body(CObjCommConnection::kMaxBodyLength, 0x41);

@@ -1,93 +1,95 @@
+// Requests encoded by the station and decoded by the server side, from one declaration of
+// their fields.
 #include <gtest/gtest.h>
 
 #include "objcomm/health_check_request.h"
+#include "objcomm/length_prefix.h"
 #include "objcomm/register_device_request.h"
+#include "objcomm/request_decoder.h"
 #include "tests/support/frames.h"
 #include "tests/support/pass_through_probe.h"
 
-using station_test::CPassThroughProbe;
-using station_test::HexOf;
+using namespace station_test;
 
 namespace {
 
-const CString kId = "0123456789ABCDEF";
-const CString kIdHex = "30313233343536373839414243444546";
-
-CString Frame(CObjCommMessage& message, WORD wTag, const CString& strId, BOOL bLong) {
+CByteArray Framed(CObjCommMessage& message, BOOL bLongLength = FALSE) {
     COutBinaryString out;
-    out.SetPrefix(-4).AppendByte(0xEE);  // BuildPacket must start from a clean string
-    message.BuildPacket(out, wTag, strId, bLong);
-    return HexOf(out.GetBytes());
-}
-
-TEST(BuildPacket, HealthCheckLongFormIs22Bytes) {
-    CMsgHealthCheck health(true, 0);
-    EXPECT_EQ(Frame(health, 0, kId, FALSE), "0010" + kIdHex + "9900004B");
-}
-
-TEST(BuildPacket, LongLengthSwitchUsesFourByteLengthWhateverTheHeader) {
-    CMsgHealthCheck shortForm(false, 0);
-    EXPECT_EQ(Frame(shortForm, 0, kId, TRUE), "0210" + kIdHex + "99000000004D");
-}
-
-TEST(BuildPacket, ShortFormHasCommandLengthAndChecksumOnly) {
-    CMsgHealthCheck health(false, 0);
-    EXPECT_EQ(Frame(health, 0x1234, kId, FALSE), "99000099");
+    out.SetPrefix(kCountDWord).AppendByte(0xEE);  // BuildPacket must start from a clean string
+    message.BuildPacket(out, 0x0102, "ID", bLongLength);
+    return out.GetBytes();
 }
 
 TEST(BuildPacket, PassThroughBodyStartsWithSubCommandAndTag) {
     CPassThroughProbe probe;
-    EXPECT_EQ(Frame(probe, 0x0102, kId, FALSE), "0A000313010223");
+    EXPECT_EQ(HexOf(Framed(probe)), "0A000313010223");
 }
 
-TEST(RegisterDevice, PayloadCarriesModeOldNameNameAndModules) {
-    CMsgRegisterDevice request("NAME", {0x01}, "OLD", 1);
-    EXPECT_EQ(HexOf(request.GetData().GetBytes()), "32034F4C44044E414D450101");
-    EXPECT_EQ(request.GetCommand(), 6);
-    EXPECT_EQ(request.GetSubCommand(), -1);
-    EXPECT_TRUE(request.HasHeader());
-}
-
-TEST(RegisterDevice, DescribesEveryFieldAndEachModule) {
-    CMsgRegisterDevice request("NAME", {0x01, 0xAB}, "OLD", 1);
-    const CStringArray expected = {"Command", "Register Device Name",
-                                   "Over Write Name Settings", "Over write name and use pseudo IP",
-                                   "Old Personalization Device Name", "OLD",
-                                   "Personalization Device Name", "NAME",
-                                   "Sequence number of Module 0", "01",
-                                   "Sequence number of Module 1", "AB"};
-    EXPECT_EQ(request.Describe(), expected);
-    EXPECT_EQ(request.Describe(), expected) << "a second call rebuilds, not appends";
-}
-
-TEST(RegisterDevice, EmptyNamesAndModulesAreZeroLengths) {
-    CMsgRegisterDevice request("", {}, "", 1);
-    EXPECT_EQ(HexOf(request.GetData().GetBytes()), "32000000");
-    EXPECT_EQ(request.Describe().size(), 8u);
-}
-
-TEST(RegisterDevice, OtherModesDropTheOldName) {
-    struct Case {
+TEST(RegisterDevice, OnlyThePseudoIpModeCarriesTheOldName) {
+    const struct {
         char cMode;
         const char* pszText;
         const char* pszPayload;
     } cases[] = {{'0', "Over write is not allowed", "30014E00"},
                  {'1', "Over write is allowed", "31014E00"},
-                 {'7', "Over write is not allowed", "37014E00"}};
-    for (const Case& c : cases) {
+                 {'2', "Over write name and use pseudo IP", "32034F4C44014E00"},
+                 {'\xB7', "Over write is not allowed", "B7014E00"}};
+    for (const auto& c : cases) {
         CMsgRegisterDevice request("N", {}, "OLD", 1);
         request.m_cOverwriteMode = c.cMode;
         EXPECT_EQ(HexOf(request.GetData().GetBytes()), c.pszPayload);
         const CStringArray& list = request.Describe();
-        ASSERT_EQ(list.size(), 6u);
+        ASSERT_EQ(list.size(), c.cMode == '2' ? 8u : 6u);
         EXPECT_EQ(list[3], c.pszText);
     }
 }
 
-TEST(HealthCheck, DescribesAsTwoTextsWithTrailingBlank) {
-    CMsgHealthCheck health(true, 0);
-    EXPECT_EQ(health.Describe(), (CStringArray{"Command", "Health Check Request "}));
-    EXPECT_EQ(health.GetSubCommand(), -1);
+TEST(DecodeRequest, RebuildsTheStationsRequestsFromTheirFrames) {
+    CMsgHealthCheck longHealth(true, 0), shortHealth(false, 0);
+    CMsgRegisterDevice registration("STA7", {0x01, 0xAB}, "STA1", 1);
+    CMsgRegisterDevice overwrite("N", {}, "unsent", 1);
+    overwrite.m_cOverwriteMode = '1';
+    for (CObjCommMessage* pSent : std::initializer_list<CObjCommMessage*>{
+             &longHealth, &shortHealth, &registration, &overwrite}) {
+        for (const BOOL bLongLength : {FALSE, TRUE}) {
+            const CDecodedRequest decoded = DecodeRequest(Framed(*pSent, bLongLength));
+            ASSERT_NE(decoded.message, nullptr) << decoded.strProblem;
+            EXPECT_EQ(typeid(*decoded.message), typeid(*pSent));
+            EXPECT_EQ(decoded.nCommand, pSent->GetCommand());
+            EXPECT_EQ(decoded.bLongForm, bLongLength || pSent->HasHeader());
+            EXPECT_EQ(decoded.message->HasHeader(), bLongLength || pSent->HasHeader());
+            EXPECT_EQ(decoded.strIdentifier, decoded.bLongForm ? "ID" : "");
+            EXPECT_EQ(decoded.message->Describe(), pSent->Describe());
+            EXPECT_EQ(decoded.message->GetData().GetBytes(), pSent->GetData().GetBytes());
+        }
+    }
+}
+
+TEST(DecodeRequest, NamesWhatIsWrongAndKeepsWhatWasRead) {
+    CByteArray badChecksum = LongFrame(0x99, {});
+    badChecksum.back() ^= 1;
+    const struct {
+        CByteArray frame;
+        const char* pszProblem;
+        BYTE nCommand;
+        const char* pszIdentifier;
+    } cases[] = {
+        {{}, "frame cut short", 0, ""},
+        {Hex("00 05 41 42"), "frame cut short", 0, ""},
+        {Hex("00 02 41 42 06 00 05 32"), "frame cut short", 6, "AB"},
+        {badChecksum, "bad checksum", 0x99, "ID"},
+        {LongFrame(0x06, Hex("32 05 41")), "Register Device payload cut short", 6, "ID"},
+        {LongFrame(0x06, Hex("30 00 00 00")), "bytes after the module list", 6, "ID"},
+        {ShortFrame(0x0A, Hex("13 00 00")), "", 10, ""},
+    };
+    for (const auto& c : cases) {
+        const CDecodedRequest decoded = DecodeRequest(c.frame);
+        EXPECT_EQ(decoded.message, nullptr) << HexOf(c.frame);
+        EXPECT_EQ(decoded.strProblem, c.pszProblem) << HexOf(c.frame);
+        EXPECT_EQ(decoded.nCommand, c.nCommand) << HexOf(c.frame);
+        EXPECT_EQ(decoded.strIdentifier, c.pszIdentifier) << HexOf(c.frame);
+        EXPECT_EQ(decoded.bLongForm, !c.frame.empty() && c.frame[0] == 0) << HexOf(c.frame);
+    }
 }
 
 }  // namespace

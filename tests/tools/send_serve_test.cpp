@@ -104,8 +104,6 @@ INSTANTIATE_TEST_SUITE_P(Exchanges, ExchangeTest, testing::Values(
     ExchangeCase{"JsonOnBothSides", {"--json"}, {"--json", "health"}, 0,
         R"({"class":"CRspHealthCheck","command":153,)", "",
         R"({"request":"CMsgHealthCheck","command":153,"form":"long")"},
-    ExchangeCase{"ReplyClaimingAHugeBody", {"--reply", "raw:02009901000001"}, {"health"}, 1,
-        "rejected: CPassThruParseError", "malformed response", kHealthLogged},
     ExchangeCase{"FaultClose", {"--fault", "close"}, {"health"}, 4,
         "", "closed the connection without responding", kHealthLogged},
     ExchangeCase{"FaultSilent", {"--fault", "silent"}, {"--timeout", "0.3", "health"}, 4,
@@ -120,27 +118,15 @@ INSTANTIATE_TEST_SUITE_P(Exchanges, ExchangeTest, testing::Values(
     ExchangeCaseName);
 // clang-format on
 
-// 0.0.0.0 would reach the local listener, which never accepts, if send tried it.
-TEST(SendTest, ExitStatusTellsRefusedConnectionFromBadWords) {
+TEST(SendTest, RefusedConnectionExitsWithThree) {
     UINT nPort = 0;
     const SOCKET hBound = BindLoopback(nPort);
-    UINT nListening = 0;
-    const SOCKET hListener = BindLoopback(nListening);
-    ASSERT_EQ(listen(hListener, 1), 0);
-    for (const std::string& strTo :
-         {"127.0.0.1:" + std::to_string(nPort), "0.0.0.0:" + std::to_string(nListening)}) {
-        const CProcessResult refused = RunProcess({kTool, "send", "--to", strTo, "health"});
-        EXPECT_EQ(refused.nStatus, 3);
-        EXPECT_EQ(refused.strOut, "");
-        EXPECT_EQ(refused.strErr, "objcomm send: cannot connect to " + strTo + "\n");
-    }
-    EXPECT_FALSE(WaitForSocket(hListener, false, SocketDeadline(std::chrono::milliseconds(0))));
-    closesocket(hListener);
+    const std::string strTo = "127.0.0.1:" + std::to_string(nPort);
+    const CProcessResult refused = RunProcess({kTool, "send", "--to", strTo, "health"});
+    EXPECT_EQ(refused.nStatus, 3);
+    EXPECT_EQ(refused.strOut, "");
+    EXPECT_EQ(refused.strErr, "objcomm send: cannot connect to " + strTo + "\n");
     closesocket(hBound);
-
-    const CProcessResult usage = RunProcess({kTool, "send", "--to", "127.0.0.1", "health"});
-    EXPECT_EQ(usage.nStatus, 2);
-    EXPECT_NE(usage.strErr.find("--to takes ADDR:PORT"), std::string::npos) << usage.strErr;
 }
 
 // --- serve's own life ---
@@ -187,26 +173,14 @@ INSTANTIATE_TEST_SUITE_P(Signals, ServeStopTest, testing::Values(SIGINT, SIGTERM
 TEST_F(ServeTest, MalformedRequestsAreAnsweredAndAHugeClaimOnlyEndsItsConnection) {
     Start({"--count", "3"});
     CByteArray badChecksum = LongFrame(0x99, {});
-    badChecksum.back() = static_cast<BYTE>(badChecksum.back() + 1);
+    badChecksum.back() ^= 1;
     // Any number of requests on one connection, each answered in turn.
     auto connection = Connect();
     EXPECT_EQ(AnswerTo(*connection, badChecksum), "CRspError 91");
     EXPECT_EQ(AnswerTo(*connection, Hex("01 00 00 01")), "CRspError 93");
-    EXPECT_EQ(AnswerTo(*connection, LongFrame(0x06, Hex("32 09 41"))), "CRspError 91");
-    // A megabyte of Register Device payload, in the 32-bit form, its fields long ended.
-    const CByteArray huge = LongFrame32(0x06, CByteArray(1 << 20, 0x41));
-    EXPECT_EQ(AnswerTo(*connection, huge), "CRspError 91");
     // Lines come after answers and connections run side by side: read this one's first.
     EXPECT_NE(serve->Process().ReadLine().find("malformed: bad checksum"), std::string::npos);
     EXPECT_NE(serve->Process().ReadLine().find("unknown command=1 form=short"), std::string::npos);
-    EXPECT_NE(serve->Process().ReadLine().find("malformed: Register Device payload cut short"),
-              std::string::npos);
-    // A megabyte of request makes a line of a few hundred bytes, not two megabytes.
-    const std::string hugeLine = serve->Process().ReadLine();
-    EXPECT_LT(hugeLine.size(), 300u);
-    EXPECT_TRUE(hugeLine.starts_with("unknown command=6 form=long id=ID malformed: bytes after"))
-        << hugeLine;
-    EXPECT_TRUE(hugeLine.ends_with(" ... (" + std::to_string(huge.size()) + " bytes)")) << hugeLine;
 
     connection = Connect();
     EXPECT_EQ(AnswerTo(*connection, Hex("02 00 99 FF FF FF FF")), "");

@@ -7,9 +7,7 @@
 #include "objcomm/health_check_request.h"
 #include "objcomm/register_device_request.h"
 #include "tests/support/frames.h"
-#include "tools/objcomm/commands.h"
-#include "tools/objcomm/simulated_server.h"
-#include "tools/objcomm/usage_error.h"
+#include "tools/objcomm/request_log.h"
 
 using namespace station_test;
 
@@ -52,7 +50,7 @@ void PrintTo(const ReplyCase& c, std::ostream* os) {
 class ServerReplyTest : public testing::TestWithParam<ReplyCase> {};
 
 TEST_P(ServerReplyTest, AnswersByTheMode) {
-    const CReceivedRequest request = ReadReceivedRequest(GetParam().request);
+    const CDecodedRequest request = DecodeRequest(GetParam().request);
     EXPECT_EQ(HexOf(BuildReply(ParseReplyMode(GetParam().pszMode), request)),
               HexOf(GetParam().expected));
 }
@@ -93,7 +91,7 @@ TEST(ReceivedRequestTest, LogLineNamesTheRequestAndItsFields) {
     const struct {
         CByteArray frame;
         bool bJson;
-        const char* pszExpected;
+        std::string strExpected;
     } cases[] = {
         {RegisterRequest(), false,
          "CMsgRegisterDevice command=6 form=long id=0123456789ABCDEF; Command: Register Device "
@@ -102,6 +100,10 @@ TEST(ReceivedRequestTest, LogLineNamesTheRequestAndItsFields) {
         // The identifier comes from the peer: escaped, so it cannot forge a line.
         {LongFrame(0x0A, Hex("13 00 00"), "I\n\\"), false,
          "unknown command=10 form=long id=I\\x0A\\\\ frame=0003490A5C0A0003130000D2\n"},
+        // A long frame shows as its first 64 bytes and its length.
+        {LongFrame(0x0A, CByteArray(100, 0x41), "ID"), false,
+         "unknown command=10 form=long id=ID frame=000249440A0064" + HexOf(CByteArray(57, 0x41)) +
+             " ... (108 bytes)\n"},
         {WithChecksumOff(LongFrame(0x06, {}, "ID")), true,
          R"({"request":"unknown","command":6,"form":"long","id":"ID","describe":[],)"
          R"("frame":"0002494406000096","malformed":"bad checksum"})"
@@ -109,29 +111,9 @@ TEST(ReceivedRequestTest, LogLineNamesTheRequestAndItsFields) {
     };
     for (const auto& c : cases) {
         std::ostringstream out;
-        PrintReceivedRequest(out, ReadReceivedRequest(c.frame), c.bJson);
-        EXPECT_EQ(out.str(), c.pszExpected);
+        PrintRequestLog(out, c.frame, DecodeRequest(c.frame), c.bJson);
+        EXPECT_EQ(out.str(), c.strExpected);
     }
-}
-
-// Bad words are refused before any socket is opened.
-TEST(SendServeUsageTest, RefusesBadWords) {
-    const std::vector<std::vector<std::string>> sends = {
-        {"--to", "localhost:1500", "health"},
-        {"--to", "127.0.0.1:65536", "health"},
-        {"--timeout", "0", "health"},
-        {"--timeout", "1.2.3", "health"},
-        {"--id", "X", "health"},
-        {"ping"},
-    };
-    const std::vector<std::vector<std::string>> serves = {
-        {"--reply", "error:0102"}, {"--reply", "raw:"}, {"--reply", "echo"},
-        {"--fault", "slow"},       {"--count", "0"},
-    };
-    std::ostringstream out, err;
-    for (const auto& args : sends) EXPECT_THROW(RunSend(args, out, err), CUsageError);
-    for (const auto& args : serves) EXPECT_THROW(RunServe(args, out, err), CUsageError);
-    EXPECT_EQ(out.str(), "");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "tools/objcomm/address_argument.h"
 
 #include "platform/sockets.h"
+#include "tools/objcomm/option_values.h"
 #include "tools/objcomm/usage_error.h"
 
 CServerAddress ParseAddressArgument(const std::string& strOption, const std::string& strText) {

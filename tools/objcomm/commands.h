@@ -12,3 +12,7 @@ int RunFrame(const std::vector<std::string>& args, std::ostream& out, std::ostre
 int RunSend(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 // Runs the simulated Object Communicator until its connection count or a stop signal.
 int RunServe(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// The whole command: the verb and its words as main gets them after the program name. A
+// usage error prints its message and a pointer to the help on err and returns 2.
+int RunObjcomm(const std::vector<std::string>& words, std::istream& in, std::ostream& out,
+               std::ostream& err);

@@ -7,27 +7,13 @@
 
 #include "objcomm/errors.h"
 
-CDecodedFrame CatchFormatErrors(const std::function<CObjCommResponse*()>& create) {
+CDecodedFrame DecodeFrame(CInBinaryString& frame, DWORD dwContext) {
     CDecodedFrame decoded;
     try {
-        decoded.response.reset(create());
-    } catch (const CPassThruParseError&) {
-        decoded.strError = "CPassThruParseError";
-    } catch (const CPassThruChecksumError&) {
-        decoded.strError = "CPassThruChecksumError";
-    } catch (const CPassThruCmdUnknown&) {
-        decoded.strError = "CPassThruCmdUnknown";
-    } catch (const CPassThruSubCmdUnknown&) {
-        decoded.strError = "CPassThruSubCmdUnknown";
+        decoded.response.reset(CObjCommResponse::Create(frame, &decoded.dwTag, dwContext));
+    } catch (const CPassThruFormatError& error) {
+        decoded.strError = ClassName(typeid(error));
     }
-    return decoded;
-}
-
-CDecodedFrame DecodeFrame(CInBinaryString& frame, DWORD dwContext) {
-    DWORD dwTag = 0;
-    CDecodedFrame decoded =
-        CatchFormatErrors([&] { return CObjCommResponse::Create(frame, &dwTag, dwContext); });
-    decoded.dwTag = dwTag;
     return decoded;
 }
 

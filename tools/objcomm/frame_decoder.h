@@ -1,5 +1,4 @@
 #pragma once
-#include <functional>
 #include <memory>
 #include <string>
 #include <typeinfo>
@@ -13,9 +12,6 @@ struct CDecodedFrame {
     std::string strError;
     DWORD dwTag = 0;
 };
-
-// Runs create, which makes a response or throws a format error, and records either.
-CDecodedFrame CatchFormatErrors(const std::function<CObjCommResponse*()>& create);
 
 // Decodes the frame at the start of the reader, which is left just after the frame when it
 // decoded, so that bytes beyond it show.

@@ -3,11 +3,13 @@
 #include "objcomm/health_check_request.h"
 #include "objcomm/hex.h"
 #include "objcomm/register_device_request.h"
+#include "tools/objcomm/option_values.h"
 #include "tools/objcomm/usage_error.h"
 
 namespace {
 
-bool TakeFramingOption(const std::vector<std::string>& args, size_t& i, CCommandLineRequest& request) {
+bool TakeFramingOption(const std::vector<std::string>& args, size_t& i,
+                       CCommandLineRequest& request) {
     if (args[i] == "--id") {
         request.strIdentifier = OptionValue(args, i);
         if (request.strIdentifier.size() > 255)
@@ -15,7 +17,8 @@ bool TakeFramingOption(const std::vector<std::string>& args, size_t& i, CCommand
     } else if (args[i] == "--long-length") {
         request.bLongLength = true;
     } else if (args[i] == "--tag") {
-        request.wTag = static_cast<WORD>(ParseNumberArgument("--tag", OptionValue(args, i), 0xFFFF));
+        request.wTag =
+            static_cast<WORD>(ParseNumberArgument("--tag", OptionValue(args, i), 0xFFFF));
     } else {
         return false;
     }
@@ -30,7 +33,7 @@ CString ShortText(const std::string& strOption, const std::string& strValue) {
 }  // namespace
 
 CCommandLineRequest ParseRequest(const std::vector<std::string>& args, size_t first,
-                          bool bFramingOptions) {
+                                 bool bFramingOptions) {
     if (first >= args.size()) throw CUsageError("name a request: health or register");
     const std::string& kind = args[first];
     if (kind != "health" && kind != "register") {
@@ -65,12 +68,14 @@ CCommandLineRequest ParseRequest(const std::vector<std::string>& args, size_t fi
         }
     }
     if (kind == "health") {
-        request.message = std::make_unique<CMsgHealthCheck>(!bShort, kHealthCheckContext);
+        request.message =
+            std::make_unique<CMsgHealthCheck>(!bShort, CMsgHealthCheck::kStationContext);
         return request;
     }
     if (!bHaveName) throw CUsageError("register needs --name NAME");
     if (modules.size() > 255) throw CUsageError("at most 255 module bytes");
     if (!bHaveModules) modules = {0x01};
-    request.message = std::make_unique<CMsgRegisterDevice>(strName, modules, strOld, kRegisterContext);
+    request.message = std::make_unique<CMsgRegisterDevice>(strName, modules, strOld,
+                                                           CMsgRegisterDevice::kStationContext);
     return request;
 }

@@ -5,18 +5,15 @@
 
 #include "objcomm/message.h"
 
-// The contexts the station sends its two requests with.
-inline constexpr DWORD kHealthCheckContext = 0;
-inline constexpr DWORD kRegisterContext = 1;
-
 // A request named on the command line ("health ..." or "register ..."), with how to frame it.
 struct CCommandLineRequest {
     std::unique_ptr<CObjCommMessage> message;
-    CString strIdentifier = "0123456789ABCDEF";
+    CString strIdentifier = kStationIdentifier;
     bool bLongLength = false;
     WORD wTag = 0;
 };
 
 // Reads args[first..]: the request kind, its options and, when bFramingOptions is set,
 // --id, --long-length and --tag. Throws CUsageError.
-CCommandLineRequest ParseRequest(const std::vector<std::string>& args, size_t first, bool bFramingOptions);
+CCommandLineRequest ParseRequest(const std::vector<std::string>& args, size_t first,
+                                 bool bFramingOptions);

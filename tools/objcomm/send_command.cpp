@@ -1,9 +1,10 @@
 #include <ostream>
 
-#include "objcomm/connection.h"
+#include "objcomm/exchange.h"
 #include "platform/format.h"
 #include "tools/objcomm/address_argument.h"
 #include "tools/objcomm/commands.h"
+#include "tools/objcomm/option_values.h"
 #include "tools/objcomm/request_options.h"
 #include "tools/objcomm/response_printer.h"
 #include "tools/objcomm/stream_check.h"
@@ -54,28 +55,35 @@ int RunSend(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     const std::string strServer = options.to.ToText();
 
     StartSockets();
-    CObjCommConnection connection;
-    connection.SetTimeouts(options.connectTimeout, options.receiveTimeout);
-    if (!connection.Connect(options.to.strIp, options.to.nPort)) {
-        err << "objcomm send: cannot connect to " << strServer << "\n";
-        return kCannotConnect;
-    }
-    if (!connection.Send(*request.message, request.strIdentifier, request.bLongLength)) {
-        err << "objcomm send: " << strServer << " did not take the request\n";
-        return kNoAnswer;
-    }
-    CDecodedFrame decoded = CatchFormatErrors([&] { return connection.Receive(kReceiveContext); });
-    decoded.dwTag = connection.GetTag();
-    if (!decoded.response && decoded.strError.empty()) {
-        if (connection.ReceiveTimedOut()) {
+    CExchangeOptions exchange;
+    exchange.dwContext = kReceiveContext;
+    exchange.connectTimeout = options.connectTimeout;
+    exchange.receiveTimeout = options.receiveTimeout;
+    CExchangeResult result =
+        ExchangeOnce(options.to.strIp, options.to.nPort, *request.message, exchange);
+    switch (result.eOutcome) {
+        case EExchangeOutcome::kCannotConnect:
+            err << "objcomm send: cannot connect to " << strServer << "\n";
+            return kCannotConnect;
+        case EExchangeOutcome::kSendFailed:
+            err << "objcomm send: " << strServer << " did not take the request\n";
+            return kNoAnswer;
+        case EExchangeOutcome::kTimedOut:
             err << "objcomm send: " << strServer << " did not respond within "
                 << FormatText("%g", static_cast<double>(options.receiveTimeout.count()) / 1000)
                 << " s\n";
-        } else {
+            return kNoAnswer;
+        case EExchangeOutcome::kClosed:
             err << "objcomm send: " << strServer << " closed the connection without responding\n";
-        }
-        return kNoAnswer;
+            return kNoAnswer;
+        case EExchangeOutcome::kAnswered:
+        case EExchangeOutcome::kMalformed:
+            break;
     }
+    CDecodedFrame decoded;
+    decoded.response = std::move(result.response);
+    decoded.dwTag = result.dwTag;
+    if (result.pFormatError != nullptr) decoded.strError = ClassName(*result.pFormatError);
     PrintDecodedFrame(out, decoded, options.bJson);
     if (!OutputWritten(out, err, "objcomm send")) return kOutputFailed;
     if (!decoded.response) {

@@ -9,6 +9,7 @@
 #include "tools/objcomm/address_argument.h"
 #include "tools/objcomm/commands.h"
 #include "tools/objcomm/connection_threads.h"
+#include "tools/objcomm/option_values.h"
 #include "tools/objcomm/simulated_server.h"
 #include "tools/objcomm/stop_signals.h"
 #include "tools/objcomm/usage_error.h"
@@ -25,7 +26,7 @@ constexpr unsigned long kMaxConnections = 500;
 struct CServeOptions {
     CServerAddress listen{"127.0.0.1", 1500};
     CReplyMode reply;
-    EServeFault eFault = EServeFault::None;
+    EServeFault eFault = EServeFault::kNone;
     unsigned long nCount = 0;  // 0: until a stop signal
     std::chrono::milliseconds idleTimeout{30000};
     unsigned long nMaxConnections = 64;

@@ -20,7 +20,7 @@ public:
           m_bLongForm(bLongForm) {}
 
     int GetCommand() override { return m_nCommand; }
-    int GetSubCommand() override { return -1; }
+    int GetSubCommand() override { return kNoSubCommand; }
     bool HasHeader() override { return m_bLongForm; }
     COutBinaryString GetData() override {
         COutBinaryString out;
@@ -44,12 +44,12 @@ private:
 
 // Answers keep the request's form and identifier, except that a Register Device answer is
 // only understood in the long form.
-CByteArray Answer(const CReceivedRequest& request, BYTE nCommand, CByteArray payload) {
+CByteArray Answer(const CDecodedRequest& request, BYTE nCommand, CByteArray payload) {
     const bool bLongForm = request.bLongForm || nCommand == kRegisterDevice;
     return CAnswer(nCommand, std::move(payload), bLongForm).Frame(request.strIdentifier);
 }
 
-CByteArray RegisterAnswer(const CReceivedRequest& request) {
+CByteArray RegisterAnswer(const CDecodedRequest& request) {
     CString strName;
     if (request.nCommand == kRegisterDevice) {
         strName = static_cast<CMsgRegisterDevice&>(*request.message).m_strDeviceName;
@@ -72,16 +72,16 @@ CByteArray ParseHexArgument(const std::string& strText, const std::string& strWh
 CReplyMode ParseReplyMode(const std::string& strText) {
     CReplyMode mode;
     if (strText == "normal") {
-        mode.eKind = CReplyMode::Normal;
+        mode.eKind = CReplyMode::EKind::kNormal;
     } else if (strText == "swap") {
-        mode.eKind = CReplyMode::Swap;
+        mode.eKind = CReplyMode::EKind::kSwap;
     } else if (strText.starts_with("error:")) {
         const CByteArray code = ParseHexArgument(strText.substr(6), "error:HH");
         if (code.size() != 1) throw CUsageError("--reply error:HH takes one hex byte");
-        mode.eKind = CReplyMode::Error;
+        mode.eKind = CReplyMode::EKind::kError;
         mode.nErrorCode = code[0];
     } else if (strText.starts_with("raw:")) {
-        mode.eKind = CReplyMode::Raw;
+        mode.eKind = CReplyMode::EKind::kRaw;
         mode.raw = ParseHexArgument(strText.substr(4), "raw:HEX");
     } else {
         throw CUsageError("unknown --reply '" + strText + "' (normal, error:HH, swap, raw:HEX)");
@@ -89,12 +89,13 @@ CReplyMode ParseReplyMode(const std::string& strText) {
     return mode;
 }
 
-CByteArray BuildReply(const CReplyMode& mode, const CReceivedRequest& request) {
-    if (mode.eKind == CReplyMode::Raw) return mode.raw;
-    if (mode.eKind == CReplyMode::Error) return Answer(request, kError, {mode.nErrorCode});
+CByteArray BuildReply(const CReplyMode& mode, const CDecodedRequest& request) {
+    if (mode.eKind == CReplyMode::EKind::kRaw) return mode.raw;
+    if (mode.eKind == CReplyMode::EKind::kError) return Answer(request, kError, {mode.nErrorCode});
     if (!request.strProblem.empty()) return Answer(request, kError, {kBadChecksum});
     if (!request.message) return Answer(request, kError, {kUnknownCommand});
     const bool bHealthCheck = request.nCommand == kHealthCheck;
-    const bool bAnswerHealth = mode.eKind == CReplyMode::Swap ? !bHealthCheck : bHealthCheck;
+    const bool bAnswerHealth =
+        mode.eKind == CReplyMode::EKind::kSwap ? !bHealthCheck : bHealthCheck;
     return bAnswerHealth ? Answer(request, kHealthCheck, {}) : RegisterAnswer(request);
 }

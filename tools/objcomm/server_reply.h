@@ -1,18 +1,18 @@
 #pragma once
 #include <string>
 
-#include "tools/objcomm/received_request.h"
+#include "objcomm/request_decoder.h"
 
 // How the simulated server answers each request (--reply MODE).
 struct CReplyMode {
-    enum EKind { Normal, Error, Swap, Raw };
-    EKind eKind = Normal;
-    BYTE nErrorCode = 0;  // Error: the code of every answer
-    CByteArray raw;       // Raw: the bytes of every answer
+    enum class EKind { kNormal, kError, kSwap, kRaw };
+    EKind eKind = EKind::kNormal;
+    BYTE nErrorCode = 0;  // kError: the code of every answer
+    CByteArray raw;       // kRaw: the bytes of every answer
 };
 
 // "normal", "error:HH", "swap" or "raw:HEX"; anything else is a usage error.
 CReplyMode ParseReplyMode(const std::string& strText);
 
 // The whole answer frame to one request, never empty.
-CByteArray BuildReply(const CReplyMode& mode, const CReceivedRequest& request);
+CByteArray BuildReply(const CReplyMode& mode, const CDecodedRequest& request);

@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "objcomm/errors.h"
+#include "tools/objcomm/request_log.h"
 #include "tools/objcomm/usage_error.h"
 
 namespace {
@@ -16,9 +17,9 @@ struct FaultName {
 };
 
 constexpr FaultName kFaults[] = {
-    {"none", EServeFault::None},         {"close", EServeFault::Close},
-    {"silent", EServeFault::Silent},     {"drip", EServeFault::Drip},
-    {"truncate", EServeFault::Truncate}, {"corrupt", EServeFault::Corrupt},
+    {"none", EServeFault::kNone},         {"close", EServeFault::kClose},
+    {"silent", EServeFault::kSilent},     {"drip", EServeFault::kDrip},
+    {"truncate", EServeFault::kTruncate}, {"corrupt", EServeFault::kCorrupt},
 };
 
 }  // namespace
@@ -45,11 +46,11 @@ void CSimulatedServer::Serve(CObjCommConnection& connection) const {
                 "objcomm serve: a frame declared a body over 16 MiB; closing the connection\n");
             return;
         }
-        const CReceivedRequest request = ReadReceivedRequest(frame);
+        const CDecodedRequest request = DecodeRequest(frame);
         // The answer first: the peer should never wait on the log.
         const bool bGoOn = Deliver(connection, BuildReply(m_mode, request));
         std::ostringstream line;
-        PrintReceivedRequest(line, request, m_bJson);
+        PrintRequestLog(line, frame, request, m_bJson);
         m_log.Line(line.str());
         if (!bGoOn) return;
     }
@@ -57,23 +58,23 @@ void CSimulatedServer::Serve(CObjCommConnection& connection) const {
 
 bool CSimulatedServer::Deliver(CObjCommConnection& connection, CByteArray answer) const {
     switch (m_eFault) {
-        case EServeFault::None:
+        case EServeFault::kNone:
             break;
-        case EServeFault::Close:
+        case EServeFault::kClose:
             return false;
-        case EServeFault::Silent:
+        case EServeFault::kSilent:
             return true;
-        case EServeFault::Drip:
+        case EServeFault::kDrip:
             for (size_t i = 0; i < answer.size(); ++i) {
                 if (i > 0) std::this_thread::sleep_for(kDripGap);
                 if (!connection.SendBuffer({answer[i]})) return false;
             }
             return true;
-        case EServeFault::Truncate:
+        case EServeFault::kTruncate:
             answer.pop_back();
             connection.SendBuffer(answer);
             return false;
-        case EServeFault::Corrupt:
+        case EServeFault::kCorrupt:
             answer.back() = static_cast<BYTE>(answer.back() + 1);
             break;
     }

@@ -7,12 +7,12 @@
 
 // What goes wrong with every answer (--fault FAULT).
 enum class EServeFault {
-    None,
-    Close,     // close without answering
-    Silent,    // never answer, keep the connection open
-    Drip,      // the answer one byte at a time, 10 ms apart
-    Truncate,  // the answer without its last byte, then close
-    Corrupt,   // the answer with its checksum byte changed
+    kNone,
+    kClose,     // close without answering
+    kSilent,    // never answer, keep the connection open
+    kDrip,      // the answer one byte at a time, 10 ms apart
+    kTruncate,  // the answer without its last byte, then close
+    kCorrupt,   // the answer with its checksum byte changed
 };
 
 // "none", "close", "silent", "drip", "truncate" or "corrupt"; else a usage error.

@@ -1,0 +1,6 @@
+#pragma once
+#include "platform/types.h"
+
+// The 8-bit wrap-around sum that closes every frame: what the writer appends and the reader
+// compares.
+BYTE ComputeChecksum(const BYTE* pBytes, size_t nCount);
