@@ -104,11 +104,30 @@ TEST_F(RegistryTest, QueryReportsSizeAndTypeAndRefusesShortBuffers) {
     RegCloseKey(hKey);
 }
 
+TEST_F(RegistryTest, SubKeyNameThatDoesNotFitAsksForTheRoomItNeeds) {
+    RegCloseKey(Create("T\\Name"));
+    HKEY hKey = nullptr;
+    ASSERT_EQ(Open("T", KEY_READ, hKey), ERROR_SUCCESS);
+    char szName[5] = {};
+    DWORD cchName = 4;
+    EXPECT_EQ(RegEnumKeyExA(hKey, 0, szName, &cchName, nullptr, nullptr, nullptr, nullptr),
+              ERROR_MORE_DATA);
+    EXPECT_EQ(cchName, 5u);
+    EXPECT_EQ(RegEnumKeyExA(hKey, 0, szName, &cchName, nullptr, nullptr, nullptr, nullptr),
+              ERROR_SUCCESS);
+    EXPECT_STREQ(szName, "Name");
+    EXPECT_EQ(cchName, 4u);
+    EXPECT_EQ(RegEnumKeyExA(hKey, 1, szName, &cchName, nullptr, nullptr, nullptr, nullptr),
+              ERROR_NO_MORE_ITEMS);
+    RegCloseKey(hKey);
+}
+
 TEST_F(RegistryTest, RefusesBadArgumentsAndStoresNothing) {
     const DWORD dwValue = 7;
     HKEY hKey = Create(kStationKey);
-    EXPECT_EQ(Set(hKey, "Bad", 3, &dwValue, 4), ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(Set(hKey, "Bad", 5, &dwValue, 4), ERROR_INVALID_PARAMETER);  // big-endian DWORD
     EXPECT_EQ(Set(hKey, "Bad", REG_DWORD, &dwValue, 3), ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(Set(hKey, "Bad", REG_QWORD, &dwValue, 4), ERROR_INVALID_PARAMETER);
     EXPECT_EQ(Set(hKey, "Bad", REG_SZ, nullptr, 4), ERROR_INVALID_PARAMETER);
     EXPECT_EQ(Set(hKey, "Bad", REG_SZ, &dwValue, 0x7FFFFFFF), ERROR_INVALID_PARAMETER);
     DWORD cbData = 0;
