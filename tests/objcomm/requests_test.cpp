@@ -7,7 +7,6 @@
 #include "objcomm/register_device_request.h"
 #include "objcomm/request_decoder.h"
 #include "tests/support/frames.h"
-#include "tests/support/pass_through_probe.h"
 
 using namespace station_test;
 
@@ -18,11 +17,6 @@ CByteArray Framed(CObjCommMessage& message, BOOL bLongLength = FALSE) {
     out.SetPrefix(kCountDWord).AppendByte(0xEE);  // BuildPacket must start from a clean string
     message.BuildPacket(out, 0x0102, "ID", bLongLength);
     return out.GetBytes();
-}
-
-TEST(BuildPacket, PassThroughBodyStartsWithSubCommandAndTag) {
-    CPassThroughProbe probe;
-    EXPECT_EQ(HexOf(Framed(probe)), "0A000313010223");
 }
 
 TEST(RegisterDevice, OnlyThePseudoIpModeCarriesTheOldName) {

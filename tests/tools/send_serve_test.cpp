@@ -8,6 +8,7 @@
 #include "objcomm/connection.h"
 #include "objcomm/error_response.h"
 #include "platform/format.h"
+#include "tests/support/case_name.h"
 #include "tests/support/child_process.h"
 #include "tests/support/frames.h"
 #include "tests/support/loopback.h"
@@ -56,10 +57,6 @@ struct ExchangeCase {
     const char* pszServeLog;  // expected within serve's line for the request
 };
 
-void PrintTo(const ExchangeCase& c, std::ostream* os) {
-    *os << c.pszName;
-}
-
 class ExchangeTest : public testing::TestWithParam<ExchangeCase> {
 protected:
     void SetUp() override {
@@ -85,10 +82,6 @@ TEST_P(ExchangeTest, SendPrintsTheOutcomeAndServeLogsTheRequest) {
     EXPECT_EQ(serve->Process().Wait(), 0);
 }
 
-std::string ExchangeCaseName(const testing::TestParamInfo<ExchangeCase>& info) {
-    return info.param.pszName;
-}
-
 constexpr const char* kHealthLogged = "CMsgHealthCheck command=153 form=long id=0123456789ABCDEF";
 
 // clang-format off
@@ -111,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(Exchanges, ExchangeTest, testing::Values(
     ExchangeCase{"FaultCorrupt", {"--fault", "corrupt"}, {"health"}, 1,
         "rejected: CPassThruChecksumError", "malformed response (CPassThruChecksumError)",
         kHealthLogged}),
-    ExchangeCaseName);
+    CCaseName());
 // clang-format on
 
 TEST(SendTest, RefusedConnectionExitsWithThree) {
