@@ -20,34 +20,6 @@ TEST(OutBinaryString, PrefixTakesOnlyTheLowBitsOfTheCount) {
     EXPECT_EQ(out.GetSize(), 258u);
 }
 
-struct ReadCase {
-    const char* pszBytes;
-    int nMode;
-    const char* pszValue;
-    int nEndPos;
-};
-
-class ReadFieldTest : public testing::TestWithParam<ReadCase> {};
-
-TEST_P(ReadFieldTest, StringAndBytesReadTheSameField) {
-    const ReadCase& c = GetParam();
-    CInBinaryString forText(Hex(c.pszBytes)), forBytes(Hex(c.pszBytes));
-    const CString text = forText.ReadString(c.nMode);
-    CByteArray bytes{0xEE};
-    forBytes.ReadBytes(bytes, c.nMode);
-    EXPECT_EQ(HexOf(CByteArray(text.begin(), text.end())), c.pszValue);
-    EXPECT_EQ(HexOf(bytes), c.pszValue);
-    EXPECT_EQ(forText.m_nPos, c.nEndPos);
-    EXPECT_EQ(forBytes.m_nPos, c.nEndPos);
-}
-
-INSTANTIATE_TEST_SUITE_P(Modes, ReadFieldTest,
-                         testing::Values(ReadCase{"03 41 42 43", kCountByte, "414243", 4},
-                                         ReadCase{"00 00", kCountWord, "", 2},
-                                         ReadCase{"00 00 00 01 7F", kCountDWord, "7F", 5},
-                                         ReadCase{"41 42 43 44 45 46", 5, "4142434445", 5},
-                                         ReadCase{"41", 0, "", 0}, ReadCase{"41", -3, "", 0}));
-
 // What was read before the end stays read: the bytes of a cut field, the position after them.
 TEST(InBinaryString, ReadPastTheEndThrowsAtTheEndAndKeepsWhatWasRead) {
     CInBinaryString in(Hex("01 AA BB"));

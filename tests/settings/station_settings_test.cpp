@@ -96,27 +96,6 @@ TEST_F(StationSettingsTest, SaveRegistrationWritesPrinterNameThenRegisterByNameO
     EXPECT_EQ(Loaded().GetRegisterByName(), 1u);
 }
 
-TEST_F(StationSettingsTest, SavedValuesLoadBackUnchanged) {
-    CStationSettings settings;
-    settings.SetObjectCommunicatorIp("10.1.2.3");
-    settings.SetObjectCommunicatorPort(0xFFFFFFFF);
-    settings.SetPrinterName(" Printer 1 ");
-    settings.SetStationName("STA2");
-    settings.SetReaderId("Reader A 00 00");
-    settings.SetPiccReaderId("Reader B 00 01");
-    settings.SetExtReaderId("Reader C 00 02");
-    settings.SetInstallPath("/opt/station");
-    settings.SetRegisterByName(7);
-    settings.SetSuppressDialogs(1);
-    settings.Save();
-
-    // InstallPath is never written, so it comes back empty.
-    EXPECT_EQ(Fields(Loaded()),
-              std::make_tuple(CString("10.1.2.3"), DWORD{0xFFFFFFFF}, CString(" Printer 1 "),
-                              CString("STA2"), CString("Reader A 00 00"), CString("Reader B 00 01"),
-                              CString("Reader C 00 02"), CString(), DWORD{7}, DWORD{1}));
-}
-
 TEST_F(StationSettingsTest, UnusableStoredValuesLoadAsTheirDefaults) {
     const std::pair<const char*, void (*)()> cases[] = {
         {"zero port", [] { WriteRegistryDword(PathOf("ObjectCommunicatorPort"), 0); }},
