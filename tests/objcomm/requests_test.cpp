@@ -19,25 +19,6 @@ CByteArray Framed(CObjCommMessage& message, BOOL bLongLength = FALSE) {
     return out.GetBytes();
 }
 
-TEST(RegisterDevice, OnlyThePseudoIpModeCarriesTheOldName) {
-    const struct {
-        char cMode;
-        const char* pszText;
-        const char* pszPayload;
-    } cases[] = {{'0', "Over write is not allowed", "30014E00"},
-                 {'1', "Over write is allowed", "31014E00"},
-                 {'2', "Over write name and use pseudo IP", "32034F4C44014E00"},
-                 {'\xB7', "Over write is not allowed", "B7014E00"}};
-    for (const auto& c : cases) {
-        CMsgRegisterDevice request("N", {}, "OLD", 1);
-        request.m_cOverwriteMode = c.cMode;
-        EXPECT_EQ(HexOf(request.GetData().GetBytes()), c.pszPayload);
-        const CStringArray& list = request.Describe();
-        ASSERT_EQ(list.size(), c.cMode == '2' ? 8u : 6u);
-        EXPECT_EQ(list[3], c.pszText);
-    }
-}
-
 TEST(DecodeRequest, RebuildsTheStationsRequestsFromTheirFrames) {
     CMsgHealthCheck longHealth(true, 0), shortHealth(false, 0);
     CMsgRegisterDevice registration("STA7", {0x01, 0xAB}, "STA1", 1);
