@@ -98,7 +98,9 @@ LONG OpenKey(HKEY hParent, LPCSTR lpSubKey, REGSAM samDesired, bool bCreate, PHK
 
     using EAccess = CRegistryDatabase::EAccess;
     const bool bWrite = (samDesired & (KEY_SET_VALUE | KEY_CREATE_SUB_KEY)) != 0;
-    const EAccess access = bCreate ? EAccess::Create : bWrite ? EAccess::ReadWrite : EAccess::Read;
+    const EAccess access = bCreate  ? EAccess::kCreate
+                           : bWrite ? EAccess::kReadWrite
+                                    : EAccess::kRead;
     lResult = CRegistryDatabase::Open(access, key->database);
     if (lResult != ERROR_SUCCESS) return lResult;
     bool bCreated = false;
@@ -132,9 +134,9 @@ LONG DeleteKey(HKEY hKey, LPCSTR lpSubKey, CRegistryDatabase::EDeletion deletion
     LONG lResult = ChildPath(hKey, lpSubKey, strPath);
     if (lResult != ERROR_SUCCESS) return lResult;
     const bool bRoot = strPath.find('\\') == CString::npos;
-    if (bRoot && deletion != CRegistryDatabase::EDeletion::Contents) return ERROR_ACCESS_DENIED;
+    if (bRoot && deletion != CRegistryDatabase::EDeletion::kContents) return ERROR_ACCESS_DENIED;
     std::unique_ptr<CRegistryDatabase> database;
-    lResult = CRegistryDatabase::Open(CRegistryDatabase::EAccess::ReadWrite, database);
+    lResult = CRegistryDatabase::Open(CRegistryDatabase::EAccess::kReadWrite, database);
     return lResult == ERROR_SUCCESS ? database->DeleteKey(strPath, deletion) : lResult;
 }
 
@@ -234,12 +236,12 @@ LONG RegDeleteValueA(HKEY hKey, LPCSTR lpValueName) {
 
 LONG RegDeleteKeyExA(HKEY hKey, LPCSTR lpSubKey, REGSAM, DWORD) {
     if (!lpSubKey) return ERROR_INVALID_PARAMETER;
-    return DeleteKey(hKey, lpSubKey, CRegistryDatabase::EDeletion::KeyWithoutSubKeys);
+    return DeleteKey(hKey, lpSubKey, CRegistryDatabase::EDeletion::kKeyWithoutSubKeys);
 }
 
 LONG RegDeleteTreeA(HKEY hKey, LPCSTR lpSubKey) {
     using EDeletion = CRegistryDatabase::EDeletion;
-    return DeleteKey(hKey, lpSubKey, lpSubKey ? EDeletion::Tree : EDeletion::Contents);
+    return DeleteKey(hKey, lpSubKey, lpSubKey ? EDeletion::kTree : EDeletion::kContents);
 }
 
 LONG RegEnumValueA(HKEY hKey, DWORD dwIndex, LPSTR lpValueName, LPDWORD lpcchValueName, LPDWORD,
@@ -301,5 +303,5 @@ CRegistryHandleCounts GetRegistryHandleCounts() {
 
 LONG CreateRegistryDatabase() {
     std::unique_ptr<CRegistryDatabase> database;
-    return CRegistryDatabase::Open(CRegistryDatabase::EAccess::Create, database);
+    return CRegistryDatabase::Open(CRegistryDatabase::EAccess::kCreate, database);
 }

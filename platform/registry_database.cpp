@@ -97,11 +97,11 @@ int WaitWhileBusy(void* pBusySince, int nTries) {
 
 int OpenFlags(CRegistryDatabase::EAccess access) {
     switch (access) {
-        case CRegistryDatabase::EAccess::Read:
+        case CRegistryDatabase::EAccess::kRead:
             return SQLITE_OPEN_READONLY;
-        case CRegistryDatabase::EAccess::ReadWrite:
+        case CRegistryDatabase::EAccess::kReadWrite:
             return SQLITE_OPEN_READWRITE;
-        case CRegistryDatabase::EAccess::Create:
+        case CRegistryDatabase::EAccess::kCreate:
             break;
     }
     return SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
@@ -124,8 +124,8 @@ DWORD GetRegistryBusyWaits() {
 
 LONG CRegistryDatabase::Open(EAccess access, std::unique_ptr<CRegistryDatabase>& result) {
     const CString strPath = RegistryDatabasePath();
-    const bool bWriting = access != EAccess::Read;
-    LONG lResult = access == EAccess::Create ? CreateRegistryFile(strPath) : ERROR_SUCCESS;
+    const bool bWriting = access != EAccess::kRead;
+    LONG lResult = access == EAccess::kCreate ? CreateRegistryFile(strPath) : ERROR_SUCCESS;
     if (lResult == ERROR_SUCCESS) lResult = CheckRegistryFiles(strPath);
     if (lResult != ERROR_SUCCESS) return AsSeenBy(lResult, bWriting);
 
@@ -139,25 +139,25 @@ LONG CRegistryDatabase::Open(EAccess access, std::unique_ptr<CRegistryDatabase>&
 
     // SQLite quietly falls back to reading a file it may not write.
     if (bWriting && sqlite3_db_readonly(pDb, "main") == 1) return ERROR_ACCESS_DENIED;
-    ERegistryFormat format = ERegistryFormat::Foreign;
+    ERegistryFormat format = ERegistryFormat::kForeign;
     const int rcFormat = ReadRegistryFormat(pDb, format);
     if (rcFormat != SQLITE_OK) return ErrorFromSqlite(rcFormat, bWriting);
-    if (format == ERegistryFormat::Foreign) return AsSeenBy(ERROR_BADDB, bWriting);
+    if (format == ERegistryFormat::kForeign) return AsSeenBy(ERROR_BADDB, bWriting);
     // An empty file holds no keys until a writer that creates sets it up.
-    const bool bEmpty = format == ERegistryFormat::Empty;
-    if (bEmpty && access != EAccess::Create) return ERROR_FILE_NOT_FOUND;
+    const bool bEmpty = format == ERegistryFormat::kEmpty;
+    if (bEmpty && access != EAccess::kCreate) return ERROR_FILE_NOT_FOUND;
     lResult = bWriting ? database->PrepareToWrite(format) : ERROR_SUCCESS;
     if (lResult == ERROR_SUCCESS) result = std::move(database);
     return lResult;
 }
 
 LONG CRegistryDatabase::PrepareToWrite(ERegistryFormat format) {
-    const LONG lIntegrity = format == ERegistryFormat::Empty ? ERROR_SUCCESS : CheckIntegrity();
+    const LONG lIntegrity = format == ERegistryFormat::kEmpty ? ERROR_SUCCESS : CheckIntegrity();
     if (lIntegrity != ERROR_SUCCESS) return lIntegrity;
     // A registry of ours gets the log before anything else is written.
     const int rcLog = UseWriteAheadLog(m_pDb);
     if (rcLog != SQLITE_OK) return ErrorFromSqlite(rcLog, true);
-    if (format == ERegistryFormat::Current) return ERROR_SUCCESS;
+    if (format == ERegistryFormat::kCurrent) return ERROR_SUCCESS;
     // In one transaction, so that a writer killed meanwhile leaves the file as it was, and
     // a writer that started at the same time finds the work done.
     return InTransaction([&] {
@@ -291,7 +291,7 @@ LONG CRegistryDatabase::DeleteKey(const CString& strPath, EDeletion deletion) {
     return InTransaction([&] {
         std::int64_t nKeyId = 0;
         LONG lResult = FindKey(strPath, nKeyId);
-        if (lResult == ERROR_SUCCESS && deletion == EDeletion::KeyWithoutSubKeys) {
+        if (lResult == ERROR_SUCCESS && deletion == EDeletion::kKeyWithoutSubKeys) {
             lResult = CheckNoSubKeys(strPath);
         }
         if (lResult != ERROR_SUCCESS) return lResult;
@@ -303,7 +303,7 @@ LONG CRegistryDatabase::DeleteKey(const CString& strPath, EDeletion deletion) {
         lResult = Execute(values);
         if (lResult != ERROR_SUCCESS) return lResult;
         CSqliteStatement keys(m_pDb, ("DELETE" + strBelow + " OR (id = ?2 AND ?3)").c_str());
-        keys.Bind(strPath).Bind(nKeyId).Bind(std::int64_t{deletion != EDeletion::Contents});
+        keys.Bind(strPath).Bind(nKeyId).Bind(std::int64_t{deletion != EDeletion::kContents});
         return Execute(keys);
     });
 }

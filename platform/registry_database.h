@@ -16,14 +16,14 @@ struct sqlite3;
 
 class CRegistryDatabase {
 public:
-    enum class EAccess { Read, ReadWrite, Create };
-    enum class EDeletion { KeyWithoutSubKeys, Tree, Contents };
+    enum class EAccess { kRead, kReadWrite, kCreate };
+    enum class EDeletion { kKeyWithoutSubKeys, kTree, kContents };
 
     CRegistryDatabase(const CRegistryDatabase&) = delete;
     CRegistryDatabase& operator=(const CRegistryDatabase&) = delete;
     ~CRegistryDatabase();
 
-    // Read never creates the file; ReadWrite needs a file this process may write; Create
+    // kRead never creates the file; kReadWrite needs a file this process may write; kCreate
     // also makes the file and its folder. A writer brings an older format up to date
     // (registry_schema.h). A file that is not one of our registries, or that somebody else
     // could have changed (see CheckRegistryFiles), is neither read (ERROR_FILE_NOT_FOUND)
@@ -41,8 +41,8 @@ public:
     LONG SetValue(std::int64_t nKeyId, const CString& strName, DWORD dwType,
                   const CByteArray& data);
     LONG DeleteValue(std::int64_t nKeyId, const CString& strName);
-    // KeyWithoutSubKeys: the key and its values, refused (ERROR_ACCESS_DENIED) while it has
-    // subkeys. Tree: the key with its values and every key below it. Contents: all of that
+    // kKeyWithoutSubKeys: the key and its values, refused (ERROR_ACCESS_DENIED) while it has
+    // subkeys. kTree: the key with its values and every key below it. kContents: all of that
     // except the key itself.
     LONG DeleteKey(const CString& strPath, EDeletion deletion);
 

@@ -53,20 +53,20 @@ int ReadRegistryFormat(sqlite3* pDb, ERegistryFormat& format) {
     const std::int64_t nId = stmt.ColumnInt(0);
     const std::int64_t nVersion = stmt.ColumnInt(1);
     if (nId == kApplicationId && nVersion >= 1 && nVersion <= kVersion) {
-        format = nVersion == kVersion ? ERegistryFormat::Current : ERegistryFormat::Older;
+        format = nVersion == kVersion ? ERegistryFormat::kCurrent : ERegistryFormat::kOlder;
     } else {
         const bool bEmpty = nId == 0 && nVersion == 0 && stmt.ColumnInt(2) == 0;
-        format = bEmpty ? ERegistryFormat::Empty : ERegistryFormat::Foreign;
+        format = bEmpty ? ERegistryFormat::kEmpty : ERegistryFormat::kForeign;
     }
     return SQLITE_OK;
 }
 
 int UpgradeRegistryFormat(sqlite3* pDb) {
-    ERegistryFormat format = ERegistryFormat::Foreign;
+    ERegistryFormat format = ERegistryFormat::kForeign;
     const int rc = ReadRegistryFormat(pDb, format);
-    if (rc != SQLITE_OK || format == ERegistryFormat::Current) return rc;
-    if (format == ERegistryFormat::Foreign) return SQLITE_NOTADB;
-    const bool bEmpty = format == ERegistryFormat::Empty;
+    if (rc != SQLITE_OK || format == ERegistryFormat::kCurrent) return rc;
+    if (format == ERegistryFormat::kForeign) return SQLITE_NOTADB;
+    const bool bEmpty = format == ERegistryFormat::kEmpty;
     const CString strSql =
         (bEmpty ? kKeysTable + FormatText(kValuesTable, "registry_values")
                 : FormatText(kValuesTable, "registry_values_2") + kFromVersion1) +

@@ -5,7 +5,7 @@
 // file up to date. A later version is another program's format, as is any other database.
 struct sqlite3;
 
-enum class ERegistryFormat { Empty, Older, Current, Foreign };
+enum class ERegistryFormat { kEmpty, kOlder, kCurrent, kForeign };
 
 // What the file holds; an SQLite result code.
 int ReadRegistryFormat(sqlite3* pDb, ERegistryFormat& format);

@@ -48,10 +48,6 @@ struct SelectionCase {
     const char* pszSelected;  // "" for no selection
 };
 
-void PrintTo(const SelectionCase& c, std::ostream* pOut) {
-    *pOut << "stored '" << c.pszStored << "'";
-}
-
 class StoredReader : public DialogTest, public testing::WithParamInterface<SelectionCase> {};
 
 TEST_P(StoredReader, IsSelectedByTheStartOfItsNameIgnoringCase) {
@@ -91,10 +87,6 @@ struct PortCase {
     DWORD dwStored;
     const char* pszMessage;
 };
-
-void PrintTo(const PortCase& c, std::ostream* pOut) {
-    *pOut << "port " << c.dwStored << ", shown as '" << (c.pszShown ? c.pszShown : "stored") << "'";
-}
 
 class PortCheck : public DialogTest, public testing::WithParamInterface<PortCase> {};
 
@@ -311,10 +303,6 @@ struct UnwritableCase {
     bool bDenied;  // else the file is no registry at all
     const char* pszMessage;
 };
-
-void PrintTo(const UnwritableCase& c, std::ostream* pOut) {
-    *pOut << c.pszName;
-}
 
 class UnwritableRegistry : public DialogTest, public testing::WithParamInterface<UnwritableCase> {};
 

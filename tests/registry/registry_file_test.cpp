@@ -88,32 +88,14 @@ void GiveToNobody(const std::string& strPath) {
 
 using RegistryFileTest = CTempRegistryTest;
 
+// Files the registry must take for somebody else's and leave exactly as they are; those a
+// user can make without root are cases of tests/stationreg/cases/foreign_files.txt.
 TEST_F(RegistryFileTest, DamagedOrForeignFileReadsAsMissingAndIsNeverWritten) {
-    // Files the registry must take for somebody else's and leave exactly as they are.
     struct Case {
         const char* pszWhat;
         void (*write)(const std::string&);
         bool bNeedsRoot = false;  // to make a file of another user
     } const cases[] = {
-        {"text file",
-         [](const std::string& strPath) {
-             WriteFileBytes(strPath,
-                            BytesOf("PrinterName=Simulator\nObjectCommunicatorPort=1500\n"));
-         }},
-        {"SQLite header then noise",
-         [](const std::string& strPath) {
-             CByteArray data = BytesOf(std::string("SQLite format 3\0", 16));
-             for (int i = 0; i < 4096; ++i) data.push_back(static_cast<BYTE>(i * 37 + 11));
-             WriteFileBytes(strPath, data);
-         }},
-        {"another program's database",
-         [](const std::string& strPath) {
-             sqlite3* pDb = nullptr;
-             sqlite3_open(strPath.c_str(), &pDb);
-             sqlite3_exec(pDb, "CREATE TABLE notes(text); INSERT INTO notes VALUES('keep me');",
-                          nullptr, nullptr, nullptr);
-             sqlite3_close(pDb);
-         }},
         {"registry with damaged pages",
          [](const std::string& strPath) {
              // The second writer copies what the first left in the log into the database.
@@ -127,12 +109,6 @@ TEST_F(RegistryFileTest, DamagedOrForeignFileReadsAsMissingAndIsNeverWritten) {
              const std::string strLog = strPath + "-wal";
              WriteFileBytes(strLog, CByteArray(ReadFileBytes(strLog).size()));
          }},
-        {"registry that others may write",
-         [](const std::string& strPath) {
-             ASSERT_EQ(WriteDword("ObjectCommunicatorPort", 1600), ERROR_SUCCESS);
-             ASSERT_EQ(chmod(strPath.c_str(), 0666), 0);
-         }},
-        {"FIFO", [](const std::string& strPath) { ASSERT_EQ(mkfifo(strPath.c_str(), 0644), 0); }},
         {"empty file of another user",
          [](const std::string& strPath) {
              WriteFileBytes(strPath, {});
@@ -202,48 +178,6 @@ TEST_F(RegistryFileTest, RegistryDamagedAwayFromTheWriteIsNotWrittenEither) {
 
     EXPECT_EQ(WriteDword("ZZZ", 1), ERROR_BADDB);
     EXPECT_TRUE(ReadFileBytes(strPath) == data) << "the file changed";
-}
-
-TEST_F(RegistryFileTest, EmptyFileBecomesARegistry) {
-    WriteFileBytes(m_registry->DatabasePath(), {});
-    DWORD dwValue = 0;
-    EXPECT_EQ(ReadDword("ObjectCommunicatorPort", dwValue), ERROR_FILE_NOT_FOUND);
-    ASSERT_EQ(WriteDword("ObjectCommunicatorPort", 1600), ERROR_SUCCESS);
-    EXPECT_EQ(ReadDword("ObjectCommunicatorPort", dwValue), ERROR_SUCCESS);
-    EXPECT_EQ(dwValue, 1600u);
-}
-
-// As root the child becomes "nobody", since permissions do not stop root; otherwise the
-// file and its folder lose their write permission.
-TEST_F(RegistryFileTest, ReadOnlyFileIsReadButNeverWritten) {
-    ASSERT_EQ(WriteDword("ObjectCommunicatorPort", 1600), ERROR_SUCCESS);
-    const std::string strPath = m_registry->DatabasePath();
-    const bool bRoot = geteuid() == 0;
-    ASSERT_EQ(chmod(strPath.c_str(), bRoot ? 0644 : 0444), 0);
-    ASSERT_EQ(chmod(m_registry->Folder().c_str(), bRoot ? 0755 : 0555), 0);
-    const CByteArray original = ReadFileBytes(strPath);
-    const std::string strNewFile = m_registry->Folder() + "/sub/registry.db";
-
-    const int nFailures = WaitFunction(StartFunction(
-        [&] {
-            DWORD dwValue = 0;
-            HKEY hKey = nullptr;
-            int nFailed = ReadDword("ObjectCommunicatorPort", dwValue) != ERROR_SUCCESS ? 1 : 0;
-            nFailed |= dwValue != 1600 ? 2 : 0;
-            nFailed |= WriteDword("ObjectCommunicatorPort", 1700) != ERROR_ACCESS_DENIED ? 4 : 0;
-            nFailed |= RegOpenKeyExA(HKEY_LOCAL_MACHINE, kStationKey, 0, KEY_WRITE, &hKey) !=
-                               ERROR_ACCESS_DENIED
-                           ? 8
-                           : 0;
-            setenv("STATION_REGISTRY", strNewFile.c_str(), 1);
-            nFailed |= WriteDword("ObjectCommunicatorPort", 1700) != ERROR_ACCESS_DENIED ? 16 : 0;
-            return nFailed;
-        },
-        true));
-
-    EXPECT_EQ(nFailures, 0) << "1 read, 2 value, 4 write, 8 open for writing, 16 new file";
-    EXPECT_TRUE(ReadFileBytes(strPath) == original) << "the file changed";
-    EXPECT_FALSE(std::filesystem::exists(strNewFile));
 }
 
 TEST_F(RegistryFileTest, FourProcessesWritingAtOnceLoseNothing) {

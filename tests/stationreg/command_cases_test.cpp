@@ -9,7 +9,8 @@
 //   < TEXT     a line typed on a terminal: the command then runs on one, and its | lines
 //              are all the terminal shows, the echo of the typing first
 // Lines starting with # are comments. Words and texts may name $STATIONREG, $REGISTRY (the
-// database), $FOLDER (its folder) and $SOURCE (the tests' sources), and ${TEXT*N} repeats
+// database), $FOLDER (its folder), $SOURCE (the tests' sources) and $OBJCOMM (the objcomm
+// command, whose cases are in tests/tools/process_cases), and ${TEXT*N} repeats
 // TEXT N times. Line ends are compared without their carriage returns.
 #include <unistd.h>
 
@@ -89,8 +90,10 @@ void AddLine(CCase& c, const std::string& strLine, int nLine) {
 
 std::vector<CCase> LoadCases() {
     std::vector<std::filesystem::path> files;
-    for (const auto& entry : std::filesystem::directory_iterator(CASES_DIR)) {
-        if (entry.path().extension() == ".txt") files.push_back(entry.path());
+    for (const char* pszFolder : {CASES_DIR, OBJCOMM_CASES_DIR}) {
+        for (const auto& entry : std::filesystem::directory_iterator(pszFolder)) {
+            if (entry.path().extension() == ".txt") files.push_back(entry.path());
+        }
     }
     std::ranges::sort(files);
     std::vector<CCase> cases;
@@ -214,6 +217,7 @@ TEST_P(CommandLine, Case) {
     ASSERT_EQ(c.strProblem, "") << c.strFile;
     const Variables variables = {
         {"STATIONREG", STATIONREG_PATH},
+        {"OBJCOMM", OBJCOMM_PATH},
         {"REGISTRY", m_registry->DatabasePath()},
         {"FOLDER", m_registry->Folder()},
         {"SOURCE", TESTS_SOURCE_DIR},

@@ -7,7 +7,7 @@
 
 namespace {
 
-enum class EArguments { KeyAndSwitches, KeyAndName, None };
+enum class EArguments { kKeyAndSwitches, kKeyAndName, kNone };
 
 struct COperationSyntax {
     const char* pszName;
@@ -16,11 +16,11 @@ struct COperationSyntax {
 };
 
 constexpr COperationSyntax kOperations[] = {
-    {"query", EOperation::Query, EArguments::KeyAndSwitches},
-    {"add", EOperation::Add, EArguments::KeyAndSwitches},
-    {"delete", EOperation::Delete, EArguments::KeyAndSwitches},
-    {"get", EOperation::Get, EArguments::KeyAndName},
-    {"init", EOperation::Init, EArguments::None},
+    {"query", EOperation::kQuery, EArguments::kKeyAndSwitches},
+    {"add", EOperation::kAdd, EArguments::kKeyAndSwitches},
+    {"delete", EOperation::kDelete, EArguments::kKeyAndSwitches},
+    {"get", EOperation::kGet, EArguments::kKeyAndName},
+    {"init", EOperation::kInit, EArguments::kNone},
 };
 
 // A switch of one operation: its name after / or -, whether the next word is its argument,
@@ -73,19 +73,19 @@ bool SetForce(CRegCommand& command, const CString&) {
 
 // /s means two things, as in reg: the recursion of query, the separator of add.
 constexpr CSwitch kSwitches[] = {
-    {"v", EOperation::Query, true, SetValueName},
-    {"ve", EOperation::Query, false, SetDefaultValue},
-    {"s", EOperation::Query, false, SetRecursive},
-    {"v", EOperation::Add, true, SetValueName},
-    {"ve", EOperation::Add, false, SetDefaultValue},
-    {"t", EOperation::Add, true, SetType},
-    {"s", EOperation::Add, true, SetSeparator},
-    {"d", EOperation::Add, true, SetData},
-    {"f", EOperation::Add, false, SetForce},
-    {"v", EOperation::Delete, true, SetValueName},
-    {"ve", EOperation::Delete, false, SetDefaultValue},
-    {"va", EOperation::Delete, false, SetAllValues},
-    {"f", EOperation::Delete, false, SetForce},
+    {"v", EOperation::kQuery, true, SetValueName},
+    {"ve", EOperation::kQuery, false, SetDefaultValue},
+    {"s", EOperation::kQuery, false, SetRecursive},
+    {"v", EOperation::kAdd, true, SetValueName},
+    {"ve", EOperation::kAdd, false, SetDefaultValue},
+    {"t", EOperation::kAdd, true, SetType},
+    {"s", EOperation::kAdd, true, SetSeparator},
+    {"d", EOperation::kAdd, true, SetData},
+    {"f", EOperation::kAdd, false, SetForce},
+    {"v", EOperation::kDelete, true, SetValueName},
+    {"ve", EOperation::kDelete, false, SetDefaultValue},
+    {"va", EOperation::kDelete, false, SetAllValues},
+    {"f", EOperation::kDelete, false, SetForce},
 };
 
 bool IsHelp(const CString& strArg) {
@@ -108,46 +108,46 @@ EParseResult ParseSwitches(const CStringArray& arrArgs, CRegCommand& command) {
     for (size_t i = 2; i < arrArgs.size(); ++i) {
         const CSwitch* pSwitch = FindSwitch(command.operation, arrArgs[i]);
         if (!pSwitch || std::ranges::count(arrSeen, pSwitch->pszName) > 0) {
-            return EParseResult::InvalidSyntax;
+            return EParseResult::kInvalidSyntax;
         }
         arrSeen.push_back(pSwitch->pszName);
-        if (pSwitch->bArgument && ++i == arrArgs.size()) return EParseResult::InvalidSyntax;
+        if (pSwitch->bArgument && ++i == arrArgs.size()) return EParseResult::kInvalidSyntax;
         if (!pSwitch->apply(command, pSwitch->bArgument ? arrArgs[i] : CString())) {
-            return EParseResult::InvalidSyntax;
+            return EParseResult::kInvalidSyntax;
         }
     }
     // One value at most: /v, /ve or /va, the switches whose names start with v.
     const auto nValueSwitches = std::ranges::count_if(
         arrSeen, [](const CString& strName) { return strName.starts_with('v'); });
-    return nValueSwitches <= 1 ? EParseResult::Command : EParseResult::InvalidSyntax;
+    return nValueSwitches <= 1 ? EParseResult::kCommand : EParseResult::kInvalidSyntax;
 }
 
 }  // namespace
 
 EParseResult ParseCommandLine(const CStringArray& arrArgs, CRegCommand& command) {
-    if (arrArgs.empty()) return EParseResult::InvalidSyntax;
-    if (IsHelp(arrArgs[0])) return EParseResult::Help;
+    if (arrArgs.empty()) return EParseResult::kInvalidSyntax;
+    if (IsHelp(arrArgs[0])) return EParseResult::kHelp;
     const auto pSyntax = std::ranges::find_if(kOperations, [&](const COperationSyntax& syntax) {
         return EqualsNoCase(arrArgs[0], syntax.pszName);
     });
-    if (pSyntax == std::end(kOperations)) return EParseResult::InvalidSyntax;
+    if (pSyntax == std::end(kOperations)) return EParseResult::kInvalidSyntax;
     command.operation = pSyntax->operation;
     if (arrArgs.size() > 1 && IsHelp(arrArgs[1])) {
-        return arrArgs.size() == 2 ? EParseResult::Help : EParseResult::InvalidSyntax;
+        return arrArgs.size() == 2 ? EParseResult::kHelp : EParseResult::kInvalidSyntax;
     }
     switch (pSyntax->arguments) {
-        case EArguments::None:
-            return arrArgs.size() == 1 ? EParseResult::Command : EParseResult::InvalidSyntax;
-        case EArguments::KeyAndSwitches:
-            if (arrArgs.size() < 2) return EParseResult::InvalidSyntax;
+        case EArguments::kNone:
+            return arrArgs.size() == 1 ? EParseResult::kCommand : EParseResult::kInvalidSyntax;
+        case EArguments::kKeyAndSwitches:
+            if (arrArgs.size() < 2) return EParseResult::kInvalidSyntax;
             command.strKey = arrArgs[1];
             return ParseSwitches(arrArgs, command);
-        case EArguments::KeyAndName:
+        case EArguments::kKeyAndName:
             break;
     }
-    if (arrArgs.size() == 3 && IsHelp(arrArgs[2])) return EParseResult::Help;
-    if (arrArgs.size() != 3) return EParseResult::InvalidSyntax;
+    if (arrArgs.size() == 3 && IsHelp(arrArgs[2])) return EParseResult::kHelp;
+    if (arrArgs.size() != 3) return EParseResult::kInvalidSyntax;
     command.strKey = arrArgs[1];
     command.strValueName = arrArgs[2];
-    return EParseResult::Command;
+    return EParseResult::kCommand;
 }

@@ -4,10 +4,10 @@
 #include "platform/registry.h"
 #include "platform/types.h"
 
-enum class EOperation { Query, Add, Delete, Get, Init };
+enum class EOperation { kQuery, kAdd, kDelete, kGet, kInit };
 
 struct CRegCommand {
-    EOperation operation = EOperation::Query;
+    EOperation operation = EOperation::kQuery;
     CString strKey;
     // /v NAME, /ve (the empty name: the key's default value), or the NAME of get. None:
     // every value (query), the default value (add), the key itself (delete).
@@ -20,7 +20,7 @@ struct CRegCommand {
     bool bForce = false;           // /f
 };
 
-enum class EParseResult { Command, Help, InvalidSyntax };
+enum class EParseResult { kCommand, kHelp, kInvalidSyntax };
 
 // Words are matched in any case; switches start with / or -. Help (/?, /h, --help) stands
 // first, or right after the verb and alone.

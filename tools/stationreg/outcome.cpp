@@ -20,11 +20,11 @@ int Report(LONG lResult, std::ostream& out, std::ostream& err) {
 std::optional<int> Refusal(const CString& strQuestion, const CString& strAction,
                            std::ostream& err) {
     switch (Confirm(strQuestion)) {
-        case EConfirm::Yes:
+        case EConfirm::kYes:
             return std::nullopt;
-        case EConfirm::No:
+        case EConfirm::kNo:
             return Fail(err, kCanceledMessage);
-        case EConfirm::NoTerminal:
+        case EConfirm::kNoTerminal:
             break;
     }
     return Fail(err, FormatText("ERROR: There is no terminal to confirm on; add /f to %s.",

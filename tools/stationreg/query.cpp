@@ -17,7 +17,7 @@ void PrintValueLine(std::ostream& out, const CString& strName, const char* pszTy
 
 void PrintValue(std::ostream& out, const CRegistryValue& value) {
     PrintValueLine(out, value.strName, ValueTypeName(value.dwType),
-                   FormatData(value, ENumberStyle::Hex));
+                   FormatData(value, ENumberStyle::kHex));
 }
 
 struct CKeyContents {
@@ -109,6 +109,6 @@ int RunGet(const CRegKeyName& key, const CString& strName, std::ostream& out, st
     LONG lResult = OpenKey(key.hRoot, key.strSubKey, KEY_READ, hKey);
     if (lResult == ERROR_SUCCESS) lResult = ReadValue(hKey.get(), strName, value);
     if (lResult != ERROR_SUCCESS) return Fail(err, ErrorMessage(lResult));
-    out << FormatData(value, ENumberStyle::Decimal) << "\n";
+    out << FormatData(value, ENumberStyle::kDecimal) << "\n";
     return 0;
 }

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <charconv>
+#include <limits>
 
 #include "platform/format.h"
 #include "platform/no_case.h"
 #include "platform/registry.h"
+#include "platform/unsigned_number.h"
 
 namespace {
 
@@ -18,17 +20,13 @@ bool EncodeString(const CString& strText, const CString&, CByteArray& data) {
     return true;
 }
 
-// Digits only, in decimal or after 0x in hex: no sign, no blanks, nothing after them.
 template <typename Number>
 bool EncodeNumber(const CString& strText, const CString&, CByteArray& data) {
-    const bool bHex =
-        strText.size() > 2 && strText[0] == '0' && (strText[1] == 'x' || strText[1] == 'X');
-    const char* pFirst = strText.data() + (bHex ? 2 : 0);
-    const char* pLast = strText.data() + strText.size();
-    Number nValue = 0;
-    // from_chars into an unsigned type refuses signs and reports overflow itself.
-    const auto [pEnd, error] = std::from_chars(pFirst, pLast, nValue, bHex ? 16 : 10);
-    if (pFirst == pLast || error != std::errc() || pEnd != pLast) return false;
+    unsigned long long nParsed = 0;
+    if (!ParseUnsignedNumber(strText, true, std::numeric_limits<Number>::max(), nParsed)) {
+        return false;
+    }
+    const auto nValue = static_cast<Number>(nParsed);
     const auto* pBytes = reinterpret_cast<const BYTE*>(&nValue);
     data.assign(pBytes, pBytes + sizeof nValue);
     return true;
@@ -76,7 +74,7 @@ CString FormatNumber(const CByteArray& data, ENumberStyle style) {
     Number nValue = 0;
     std::copy_n(data.begin(), std::min(data.size(), sizeof nValue),
                 reinterpret_cast<BYTE*>(&nValue));
-    return FormatText(style == ENumberStyle::Hex ? "0x%llx" : "%llu",
+    return FormatText(style == ENumberStyle::kHex ? "0x%llx" : "%llu",
                       static_cast<unsigned long long>(nValue));
 }
 

@@ -23,7 +23,7 @@ bool EncodeData(DWORD dwType, const CString& strText, const CString& strSeparato
                 CByteArray& data);
 const char* DataRule(DWORD dwType);
 
-enum class ENumberStyle { Hex, Decimal };
+enum class ENumberStyle { kHex, kDecimal };
 // Text up to its zero; numbers as "0x640" or "1600"; REG_BINARY and REG_NONE as hex digit
 // pairs ("0A1B"); REG_MULTI_SZ as its strings joined by "\0".
 CString FormatData(const CRegistryValue& value, ENumberStyle style);
