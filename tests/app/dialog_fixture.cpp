@@ -10,12 +10,9 @@
 #include <QTest>
 #include <QWindow>
 #include <algorithm>
-#include <filesystem>
 #include <map>
 
 #include "app/list_box.h"
-#include "app/registry_values.h"
-#include "app/station_settings.h"
 
 namespace station_test {
 
@@ -88,14 +85,16 @@ CStationConfigDlg& DialogTest::OpenDialog() {
     return *m_pDialog;
 }
 
-void DialogTest::Choose(const char* pszList, const CString& strEntry) {
+void DialogTest::Choose(const char* pszList, const CString& strEntry,
+                        Qt::KeyboardModifiers modifiers) {
     auto& list = Control<CListBox>(pszList);
     const CStringArray arrEntries = Entries(pszList);
     const auto it = std::find(arrEntries.begin(), arrEntries.end(), strEntry);
     ASSERT_NE(it, arrEntries.end()) << strEntry;
     QListWidgetItem* pItem = list.item(static_cast<int>(it - arrEntries.begin()));
     list.scrollToItem(pItem);
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(pItem).center());
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, modifiers,
+                      list.visualItemRect(pItem).center());
 }
 
 void DialogTest::Click(const char* pszButton) {
@@ -127,26 +126,6 @@ CStringArray DialogTest::Entries(const char* pszList) {
 CString DialogTest::Selected(const char* pszList) {
     auto& list = Control<CListBox>(pszList);
     return list.GetText(list.GetCurSel());
-}
-
-void DialogTest::StoreText(const char* pszValue, const CString& strText) {
-    ASSERT_TRUE(WriteRegistryString(g_strStationKeyPath + pszValue, strText, false));
-}
-
-void DialogTest::StoreDword(const char* pszValue, DWORD dwValue) {
-    ASSERT_TRUE(WriteRegistryDword(g_strStationKeyPath + pszValue, dwValue));
-}
-
-CString DialogTest::StoredText(const char* pszValue) {
-    return ReadRegistryString(g_strStationKeyPath + pszValue);
-}
-
-DWORD DialogTest::StoredDword(const char* pszValue) {
-    return ReadRegistryDword(g_strStationKeyPath + pszValue);
-}
-
-bool DialogTest::RegistryUntouched() const {
-    return !std::filesystem::exists(m_pRegistry->DatabasePath());
 }
 
 // Root ignores file modes, so as root the test process takes the identity of "nobody"

@@ -46,7 +46,8 @@ protected:
         return FindControl<T>(*m_pDialog, pszName);
     }
     // Clicks the entry of the list whose text is strEntry.
-    void Choose(const char* pszList, const CString& strEntry);
+    void Choose(const char* pszList, const CString& strEntry,
+                Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void Click(const char* pszButton);
     // Types into whatever has the focus: characters as they are, '\b' Backspace, '<' and '>'
     // the arrow keys. On a real X server the keys go through it (xdotool), else they are Qt
@@ -57,12 +58,6 @@ protected:
     CString Selected(const char* pszList);
     const CStringArray& Messages() const { return m_pMessages->GetTexts(); }
 
-    static void StoreText(const char* pszValue, const CString& strText);
-    static void StoreDword(const char* pszValue, DWORD dwValue);
-    static CString StoredText(const char* pszValue);
-    static DWORD StoredDword(const char* pszValue);
-    // True until something writes to the registry.
-    bool RegistryUntouched() const;
     // From here to the end of the test the registry, which must exist, may be read but not
     // written, as for an operator outside the configure-station group.
     void DenyRegistryWrites();
