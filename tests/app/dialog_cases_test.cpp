@@ -22,11 +22,15 @@
 //   line serve prints), expect-no-connection, expect-registry-unchanged (since the case
 //   started or the dialog last opened)
 // A case fails too when a message is left unexpected or the wait cursor stays.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeySequence>
 #include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 #include <algorithm>
@@ -129,8 +133,23 @@ CString StationValue(const std::string& strName) {
 
 class DialogCase : public DialogTest, public testing::WithParamInterface<CCase> {
 protected:
+    // Gives back the rights DenyRegistryWrites took, before the registry folder goes.
     ~DialogCase() override {
         if (m_hListener != INVALID_SOCKET) closesocket(m_hListener);
+        if (m_bAsNobody && (seteuid(0) != 0 || setegid(0) != 0)) ADD_FAILURE() << "still nobody";
+    }
+
+    // Root ignores file modes, so as root the test process takes the identity of "nobody"
+    // instead, its effective IDs only, which the destructor takes back.
+    void DenyRegistryWrites() {
+        constexpr uid_t kNobody = 65534;
+        const bool bRoot = geteuid() == 0;
+        ASSERT_EQ(chmod(m_pRegistry->Folder().c_str(), bRoot ? 0755 : 0555), 0);
+        ASSERT_EQ(chmod(m_pRegistry->DatabasePath().c_str(), bRoot ? 0644 : 0444), 0);
+        if (!bRoot) return;
+        ASSERT_EQ(setegid(kNobody), 0);
+        ASSERT_EQ(seteuid(kNobody), 0);
+        m_bAsNobody = true;
     }
 
     std::optional<CByteArray> RegistryFile() const {
@@ -178,6 +197,18 @@ protected:
         const QKeyCombination key = QKeySequence::fromString(w[1].c_str())[0];
         QWidget* pTarget = w.size() > 2 ? &Widget(w[2]) : QApplication::focusWidget();
         QTest::keyClick(pTarget, key.key(), key.keyboardModifiers());
+    }
+
+    void Pick(const Words& w) {
+        auto& list = Control<CListBox>(w.at(1).c_str());
+        const CStringArray arrEntries = Entries(w[1].c_str());
+        const auto it = std::ranges::find(arrEntries, w.at(2));
+        ASSERT_NE(it, arrEntries.end()) << w[2];
+        QListWidgetItem* pItem = list.item(static_cast<int>(it - arrEntries.begin()));
+        list.scrollToItem(pItem);
+        QTest::mouseClick(list.viewport(), Qt::LeftButton,
+                          w.size() > 3 ? Qt::ControlModifier : Qt::NoModifier,
+                          list.visualItemRect(pItem).center());
     }
 
     // A point of the list's blank area below its entries.
@@ -276,9 +307,9 @@ protected:
         } else if (strStep == "press") {
             Press(w);
         } else if (strStep == "click") {
-            Click(w.at(1).c_str());
+            QTest::mouseClick(&Control<QPushButton>(w.at(1).c_str()), Qt::LeftButton);
         } else if (strStep == "pick") {
-            Choose(w.at(1).c_str(), w.at(2), w.size() > 3 ? Qt::ControlModifier : Qt::NoModifier);
+            Pick(w);
         } else if (strStep == "click-below" || strStep == "drag-below") {
             MouseBelow(w);
         } else if (strStep == "close") {
@@ -298,7 +329,8 @@ protected:
         } else if (strStep == "expect-entries") {
             EXPECT_EQ(Entries(w.at(1).c_str()), Words(w.begin() + 2, w.end()));
         } else if (strStep == "expect-selected") {
-            EXPECT_EQ(Selected(w.at(1).c_str()), w.at(2));
+            auto& list = Control<CListBox>(w.at(1).c_str());
+            EXPECT_EQ(list.GetText(list.GetCurSel()), w.at(2));
         } else if (strStep == "expect-scrollable") {
             EXPECT_GT(Control<QListWidget>(w.at(1).c_str()).horizontalScrollBar()->maximum(), 0);
         } else if (strStep == "expect-icon") {
@@ -325,6 +357,7 @@ protected:
     SOCKET m_hListener = INVALID_SOCKET;
     std::unique_ptr<CChildProcess> m_pServer;
     std::optional<CByteArray> m_before;
+    bool m_bAsNobody = false;
     size_t m_nMessagesSeen = 0;
 };
 
