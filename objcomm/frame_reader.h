@@ -31,21 +31,21 @@ struct OBJCOMM_API CFrameLayout {
 inline constexpr DWORD kAnyBodyLength = std::numeric_limits<DWORD>::max();
 
 // Reads the layout of the frame its source begins with: form, identifier, command, body
-// length, then makes sure that the body and the checksum are there. source.Reach(n) returns
-// once the frame's first n bytes can be read (waiting for them, or throwing when they never
+// length, then makes sure that the body and the checksum are there. source.EnsureBuffered(n)
+// returns once the frame's first n bytes can be read (waiting for them, or throwing when they never
 // come); source.At(i) is byte i. A body declared longer than dwMaxBody throws
 // CPassThruParseError before anything is asked of the source for it.
 template <typename TSource>
 void ReadFrameLayoutFrom(TSource& source, CFrameLayout& layout, DWORD dwMaxBody = kAnyBodyLength) {
     size_t nNext = 0;
     const auto nextByte = [&] {
-        source.Reach(nNext + 1);
+        source.EnsureBuffered(nNext + 1);
         return source.At(nNext++);
     };
     layout.nForm = layout.nCommand = nextByte();
     if (IsLongForm(layout.nForm)) {
         const size_t nLength = nextByte();
-        source.Reach(nNext + nLength);
+        source.EnsureBuffered(nNext + nLength);
         layout.nIdentifierOffset = nNext;
         layout.nIdentifierLength = nLength;
         nNext += nLength;
@@ -56,7 +56,7 @@ void ReadFrameLayoutFrom(TSource& source, CFrameLayout& layout, DWORD dwMaxBody 
     if (dwBody > dwMaxBody) throw CPassThruParseError();
     layout.nBodyOffset = nNext;
     layout.nBodyLength = dwBody;
-    source.Reach(layout.GetSize());
+    source.EnsureBuffered(layout.GetSize());
 }
 
 // The layout of a frame that has arrived whole. Throws CInBinaryStringException when the
