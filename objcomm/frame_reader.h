@@ -2,25 +2,32 @@
 #include <limits>
 
 #include "objcomm/errors.h"
+#include "objcomm/export.h"
 #include "objcomm/frame_codes.h"
 #include "objcomm/length_prefix.h"
 #include "platform/types.h"
 
 // Where the fields of one frame lie, as offsets from its first byte. Fields are filled in
 // as they are read, so after a failed read the ones before the failure are there.
-struct CFrameLayout {
+struct OBJCOMM_API CFrameLayout {
     BYTE nForm = 0;  // kLongForm16, kLongForm32, or the command of a short-form frame
+    // The command byte.
     BYTE nCommand = 0;
     size_t nIdentifierOffset = 0;  // the identifier, in the long forms only
+    // The identifier's length; 0 in the short form.
     size_t nIdentifierLength = 0;
+    // Where the body (the payload) begins.
     size_t nBodyOffset = 0;
+    // The body's length, as the frame declares it.
     size_t nBodyLength = 0;
 
     // The checksum is the frame's last byte.
     size_t GetChecksumOffset() const { return nBodyOffset + nBodyLength; }
+    // The whole frame's length.
     size_t GetSize() const { return GetChecksumOffset() + 1; }
 };
 
+// As the body limit of ReadFrameLayoutFrom: no limit.
 inline constexpr DWORD kAnyBodyLength = std::numeric_limits<DWORD>::max();
 
 // Reads the layout of the frame its source begins with: form, identifier, command, body
@@ -54,8 +61,9 @@ void ReadFrameLayoutFrom(TSource& source, CFrameLayout& layout, DWORD dwMaxBody 
 
 // The layout of a frame that has arrived whole. Throws CInBinaryStringException when the
 // bytes end inside the frame; bytes after it are no concern of the layout.
-void ReadFrameLayout(const CByteArray& frame, CFrameLayout& layout);
+OBJCOMM_API void ReadFrameLayout(const CByteArray& frame, CFrameLayout& layout);
 
 // The identifier and the body, copied out of the frame.
-CString FrameIdentifier(const CByteArray& frame, const CFrameLayout& layout);
-CByteArray FrameBody(const CByteArray& frame, const CFrameLayout& layout);
+OBJCOMM_API CString FrameIdentifier(const CByteArray& frame, const CFrameLayout& layout);
+// The body, copied out of the frame.
+OBJCOMM_API CByteArray FrameBody(const CByteArray& frame, const CFrameLayout& layout);

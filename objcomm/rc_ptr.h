@@ -10,7 +10,9 @@ class CRCPtr {
 public:
     // Takes ownership of pObject, even when making the block fails.
     explicit CRCPtr(T* pObject = nullptr) : m_pBlock(NewBlock(pObject)) {}
+    // Shares other's object.
     CRCPtr(const CRCPtr& other) : m_pBlock(other.m_pBlock) { m_pBlock->AddRef(); }
+    // Shares other's object, and lets go of this one's.
     CRCPtr& operator=(const CRCPtr& other) {
         if (other.m_pBlock != m_pBlock) {
             other.m_pBlock->AddRef();
@@ -21,9 +23,13 @@ public:
     }
     ~CRCPtr() { Release(); }
 
+    // The object; null when there is none.
     T* operator->() const { return m_pBlock->m_pObject; }
+    // The object, which must be there.
     T& operator*() const { return *m_pBlock->m_pObject; }
+    // The object; null when there is none.
     T* Get() const { return m_pBlock->m_pObject; }
+    // Whether there is no object.
     bool IsNull() const { return m_pBlock->m_pObject == nullptr; }
 
 private:
