@@ -7,6 +7,7 @@ CExchangeResult ExchangeOnce(const CString& strIp, UINT nPort, CObjCommMessage& 
     CExchangeResult result;
     CObjCommConnection connection;
     connection.SetTimeouts(options.connectTimeout, options.receiveTimeout);
+    connection.SetTap(options.pTap);
     if (!connection.Connect(strIp, nPort)) return result;
     if (!connection.Send(request, options.strIdentifier, options.bLongLength)) {
         result.eOutcome = EExchangeOutcome::kSendFailed;

@@ -28,6 +28,8 @@ struct OBJCOMM_API CExchangeOptions {
     std::chrono::milliseconds connectTimeout = CObjCommConnection::kDefaultConnectTimeout;
     // How long to wait for the whole response.
     std::chrono::milliseconds receiveTimeout = CObjCommConnection::kDefaultReceiveTimeout;
+    // Sees the connection's traffic when not null (CObjCommConnection::SetTap).
+    CConnectionTap* pTap = nullptr;
 };
 
 // What ExchangeOnce brings back.
