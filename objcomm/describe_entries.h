@@ -17,4 +17,4 @@ struct OBJCOMM_API CDescribeEntry {
 // Pairs the texts of a describe list; the indexes in lone, and a last text left without
 // a partner, stand alone.
 OBJCOMM_API std::vector<CDescribeEntry> DescribeEntries(const CStringArray& list,
-                                                         const CArray<int>& lone);
+                                                        const CArray<int>& lone);

@@ -74,8 +74,7 @@ void AddHeaderFields(proto_tree* tree, tvbuff_t* tvb, packet_info* pinfo, const 
 }
 
 // What the library made of the frame.
-void AddDecodedFields(proto_tree* tree, tvbuff_t* tvb, packet_info* pinfo,
-                      const CFrameView& view) {
+void AddDecodedFields(proto_tree* tree, tvbuff_t* tvb, packet_info* pinfo, const CFrameView& view) {
     const gint nBody = view.bLayoutWhole ? static_cast<gint>(view.layout.nBodyOffset) : 0;
     const gint nBodyLength = view.bLayoutWhole ? static_cast<gint>(view.layout.nBodyLength) : -1;
     if (!view.strError.empty()) {
@@ -93,9 +92,9 @@ void AddDecodedFields(proto_tree* tree, tvbuff_t* tvb, packet_info* pinfo,
                                      "%s", strItem.c_str());
     }
     if (view.data.empty()) return;
-    proto_item_set_generated(proto_tree_add_bytes_with_length(
-        tree, hf_data, tvb, nBody, nBodyLength, view.data.data(),
-        static_cast<gint>(view.data.size())));
+    proto_item_set_generated(proto_tree_add_bytes_with_length(tree, hf_data, tvb, nBody,
+                                                              nBodyLength, view.data.data(),
+                                                              static_cast<gint>(view.data.size())));
 }
 
 // One whole frame, or what is left of a segment when the frame cannot be whole.
@@ -120,8 +119,9 @@ int DissectObjComm(tvbuff_t* tvb, packet_info* pinfo, proto_tree* tree, void*) {
     const guint nTotal = tvb_captured_length(tvb);
     for (guint nOffset = 0; nOffset < nTotal;) {
         const guint nLeft = nTotal - nOffset;
-        const CFrameExtent extent = MeasureFrame(tvb_get_ptr(tvb, static_cast<gint>(nOffset), nLeft),
-                                                 nLeft, CObjCommConnection::kMaxBodyLength);
+        const CFrameExtent extent =
+            MeasureFrame(tvb_get_ptr(tvb, static_cast<gint>(nOffset), nLeft), nLeft,
+                         CObjCommConnection::kMaxBodyLength);
         if (extent.eKind == CFrameExtent::kNeedMore && pinfo->can_desegment) {
             pinfo->desegment_offset = static_cast<int>(nOffset);
             pinfo->desegment_len = static_cast<guint32>(extent.nSize - nLeft);
@@ -131,8 +131,9 @@ int DissectObjComm(tvbuff_t* tvb, packet_info* pinfo, proto_tree* tree, void*) {
         // what is wrong, and the next segment starts afresh.
         const guint nSize =
             extent.eKind == CFrameExtent::kWhole ? static_cast<guint>(extent.nSize) : nLeft;
-        DissectFrame(tvb_new_subset_length(tvb, static_cast<gint>(nOffset), static_cast<gint>(nSize)),
-                     pinfo, tree, bRequest);
+        DissectFrame(
+            tvb_new_subset_length(tvb, static_cast<gint>(nOffset), static_cast<gint>(nSize)), pinfo,
+            tree, bRequest);
         nOffset += nSize;
     }
     return static_cast<int>(nTotal);
@@ -142,23 +143,37 @@ int DissectObjComm(tvbuff_t* tvb, packet_info* pinfo, proto_tree* tree, void*) {
 
 void RegisterObjCommProtocol() {
     static hf_register_info fields[] = {
-        {&hf_form, {"Form", "objcomm.form", FT_STRING, BASE_NONE, nullptr, 0, "long16, long32 or short", HFILL}},
-        {&hf_ident, {"Identifier", "objcomm.ident", FT_STRING, BASE_NONE, nullptr, 0, nullptr, HFILL}},
-        {&hf_command, {"Command", "objcomm.command", FT_UINT8, BASE_DEC_HEX, nullptr, 0, nullptr, HFILL}},
-        {&hf_length, {"Body length", "objcomm.length", FT_UINT32, BASE_DEC, nullptr, 0, nullptr, HFILL}},
-        {&hf_subcommand, {"Sub-command", "objcomm.subcommand", FT_UINT8, BASE_DEC_HEX, nullptr, 0, nullptr, HFILL}},
+        {&hf_form,
+         {"Form", "objcomm.form", FT_STRING, BASE_NONE, nullptr, 0, "long16, long32 or short",
+          HFILL}},
+        {&hf_ident,
+         {"Identifier", "objcomm.ident", FT_STRING, BASE_NONE, nullptr, 0, nullptr, HFILL}},
+        {&hf_command,
+         {"Command", "objcomm.command", FT_UINT8, BASE_DEC_HEX, nullptr, 0, nullptr, HFILL}},
+        {&hf_length,
+         {"Body length", "objcomm.length", FT_UINT32, BASE_DEC, nullptr, 0, nullptr, HFILL}},
+        {&hf_subcommand,
+         {"Sub-command", "objcomm.subcommand", FT_UINT8, BASE_DEC_HEX, nullptr, 0, nullptr, HFILL}},
         {&hf_tag, {"Exchange tag", "objcomm.tag", FT_UINT16, BASE_HEX, nullptr, 0, nullptr, HFILL}},
-        {&hf_checksum, {"Checksum", "objcomm.checksum", FT_UINT8, BASE_HEX, nullptr, 0, nullptr, HFILL}},
-        {&hf_checksum_status, {"Checksum status", "objcomm.checksum.status", FT_UINT8, BASE_NONE, VALS(proto_checksum_vals), 0, nullptr, HFILL}},
+        {&hf_checksum,
+         {"Checksum", "objcomm.checksum", FT_UINT8, BASE_HEX, nullptr, 0, nullptr, HFILL}},
+        {&hf_checksum_status,
+         {"Checksum status", "objcomm.checksum.status", FT_UINT8, BASE_NONE,
+          VALS(proto_checksum_vals), 0, nullptr, HFILL}},
         {&hf_class, {"Class", "objcomm.class", FT_STRING, BASE_NONE, nullptr, 0, nullptr, HFILL}},
         {&hf_item, {"Item", "objcomm.item", FT_STRING, BASE_NONE, nullptr, 0, nullptr, HFILL}},
-        {&hf_data, {"Data", "objcomm.data", FT_BYTES, BASE_NONE, nullptr, 0, "The payload as the decoded message writes it", HFILL}},
-        {&hf_error, {"Error", "objcomm.error", FT_STRING, BASE_NONE, nullptr, 0, "Why the frame was rejected", HFILL}},
+        {&hf_data,
+         {"Data", "objcomm.data", FT_BYTES, BASE_NONE, nullptr, 0,
+          "The payload as the decoded message writes it", HFILL}},
+        {&hf_error,
+         {"Error", "objcomm.error", FT_STRING, BASE_NONE, nullptr, 0, "Why the frame was rejected",
+          HFILL}},
     };
     static gint* subtrees[] = {&ett_objcomm, &ett_describe};
     static ei_register_info experts[] = {
         {&ei_rejected, {"objcomm.rejected", PI_MALFORMED, PI_ERROR, "Frame rejected", EXPFILL}},
-        {&ei_bad_checksum, {"objcomm.checksum.bad", PI_CHECKSUM, PI_ERROR, "Bad checksum", EXPFILL}},
+        {&ei_bad_checksum,
+         {"objcomm.checksum.bad", PI_CHECKSUM, PI_ERROR, "Bad checksum", EXPFILL}},
     };
     proto_objcomm = proto_register_protocol("Object Communicator", "objcomm", "objcomm");
     proto_register_field_array(proto_objcomm, fields, G_N_ELEMENTS(fields));

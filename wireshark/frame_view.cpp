@@ -100,9 +100,8 @@ CFrameView ViewFrame(const CByteArray& frame, bool bRequest, DWORD dwContext) {
             view.wTag = PassThroughTag(frame, view.layout);
         } catch (const CInBinaryStringException&) {
         }
-        const std::string strFirstValue = bRequest
-                                              ? DecodeRequestFrame(frame, view)
-                                              : DecodeResponseFrame(frame, dwContext, view);
+        const std::string strFirstValue = bRequest ? DecodeRequestFrame(frame, view)
+                                                   : DecodeResponseFrame(frame, dwContext, view);
         view.strInfo = InfoText(view, strFirstValue);
     } catch (const std::exception& error) {
         view.strError = view.strInfo = ClassName(typeid(error));
