@@ -64,7 +64,9 @@ std::string DecodeResponseFrame(const CByteArray& frame, DWORD dwContext, CFrame
     }
     view.strClass = ResponseClassName(*decoded.response);
     view.data = decoded.response->GetData().GetBytes();
-    return AddDescribe(view, decoded.response->Describe(), decoded.response->GetLoneEntries());
+    // GetLoneEntries names places in the list Describe built last: Describe comes first.
+    const CStringArray& list = decoded.response->Describe();
+    return AddDescribe(view, list, decoded.response->GetLoneEntries());
 }
 
 std::string InfoText(const CFrameView& view, const std::string& strFirstValue) {

@@ -35,8 +35,9 @@ void PrintText(std::ostream& out, const CDecodedFrame& decoded) {
     out << " form=" << (response.HasHeader() ? "long" : "short") << " tag=" << decoded.dwTag
         << "\n";
 
-    for (const CDescribeEntry& entry :
-         DescribeEntries(response.Describe(), response.GetLoneEntries())) {
+    // GetLoneEntries names places in the list Describe built last: Describe comes first.
+    const CStringArray& list = response.Describe();
+    for (const CDescribeEntry& entry : DescribeEntries(list, response.GetLoneEntries())) {
         out << EscapeText(entry.strLabel);
         if (!entry.bAlone) out << ": " << EscapeText(entry.strValue);
         out << "\n";
