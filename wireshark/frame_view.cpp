@@ -50,9 +50,10 @@ std::string DecodeRequestFrame(const CByteArray& frame, CFrameView& view) {
         view.strError = request.strProblem.empty() ? "unknown command" : request.strProblem;
         return "";
     }
-    view.strClass = ClassName(typeid(*request.message));
-    view.data = request.message->GetData().GetBytes();
-    return AddDescribe(view, request.message->Describe(), {});
+    CObjCommMessage& message = *request.message;
+    view.strClass = ClassName(typeid(message));
+    view.data = message.GetData().GetBytes();
+    return AddDescribe(view, message.Describe(), {});
 }
 
 std::string DecodeResponseFrame(const CByteArray& frame, DWORD dwContext, CFrameView& view) {
