@@ -97,7 +97,9 @@ void AddDecodedFields(proto_tree* tree, tvbuff_t* tvb, packet_info* pinfo, const
                                                               static_cast<gint>(view.data.size())));
 }
 
-// One whole frame, or what is left of a segment when the frame cannot be whole.
+// One whole frame, or what is left of a segment when the frame cannot be whole. Every item
+// lies within the captured bytes, so Wireshark throws none of its exceptions here: they are
+// long jumps, which would skip the destructors of frame and view.
 void DissectFrame(tvbuff_t* tvb, packet_info* pinfo, proto_tree* tree, bool bRequest) {
     const guint nSize = tvb_captured_length(tvb);
     const guint8* pBytes = tvb_get_ptr(tvb, 0, nSize);
