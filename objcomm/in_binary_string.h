@@ -1,4 +1,6 @@
 #pragma once
+#include <span>
+
 #include "platform/types.h"
 
 // A read cursor over received bytes. Every read is bounds-checked: a read that would pass
@@ -10,7 +12,11 @@ public:
     explicit CInBinaryString(CByteArray bytes) : m_bytes(std::move(bytes)) {}
     virtual ~CInBinaryString() = default;
 
-    BYTE ReadByte();
+    // Inline: every number and length of a payload is read through it.
+    BYTE ReadByte() {
+        RequireByte();
+        return m_bytes[static_cast<size_t>(m_nPos++)];
+    }
     WORD ReadWord();
     DWORD ReadDWord();
     // A big-endian number of nWidth bytes (1, 2 or 4).
@@ -19,6 +25,9 @@ public:
     // modes of length_prefix.h, else the mode itself (so 0 reads nothing).
     CString ReadString(int nMode);
     void ReadBytes(CByteArray& out, int nMode);
+    // The same field, left where it lies: the bytes stay the reader's, valid until its bytes
+    // change, so a caller can build its value from them without a copy on the way.
+    std::span<const BYTE> ReadField(int nMode);
     // Reads one byte and compares it with the sum of every byte before it.
     bool VerifyChecksum();
 
@@ -31,7 +40,10 @@ public:
 
 private:
     // Throws when m_nPos is not on a byte: at or past the end, or negative.
-    void RequireByte() const;
+    void RequireByte() const {
+        if (IsExhausted()) ThrowAtPosition();
+    }
+    [[noreturn]] void ThrowAtPosition() const;
     // The length of a field in nMode, its prefix read from here.
     long long ReadFieldLength(int nMode);
     // Hands out up to nCount bytes from the cursor; throws after taking what there was.

@@ -91,16 +91,19 @@ struct ReadCase {
 
 class ReadFieldTest : public testing::TestWithParam<ReadCase> {};
 
-TEST_P(ReadFieldTest, StringAndBytesReadTheSameField) {
+TEST_P(ReadFieldTest, StringBytesAndSpanReadTheSameField) {
     const ReadCase& c = GetParam();
-    CInBinaryString forText(Hex(c.pszBytes)), forBytes(Hex(c.pszBytes));
+    CInBinaryString forText(Hex(c.pszBytes)), forBytes(Hex(c.pszBytes)), forSpan(Hex(c.pszBytes));
     const CString text = forText.ReadString(c.nMode);
     CByteArray bytes{0xEE};
     forBytes.ReadBytes(bytes, c.nMode);
+    const std::span<const BYTE> field = forSpan.ReadField(c.nMode);
     EXPECT_EQ(HexOf(CByteArray(text.begin(), text.end())), c.pszValue);
     EXPECT_EQ(HexOf(bytes), c.pszValue);
+    EXPECT_EQ(HexOf(CByteArray(field.begin(), field.end())), c.pszValue);
     EXPECT_EQ(forText.m_nPos, c.nEndPos);
     EXPECT_EQ(forBytes.m_nPos, c.nEndPos);
+    EXPECT_EQ(forSpan.m_nPos, c.nEndPos);
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, ReadFieldTest,
