@@ -7,6 +7,7 @@
 #include "app/message_box.h"
 #include "app/station_strings.h"
 #include "platform/format.h"
+#include "platform/unsigned_number.h"
 
 namespace {
 
@@ -20,14 +21,11 @@ bool FailOn(QLineEdit& edit, const CString& strMessage) {
 // Blanks around the number are allowed; a sign, other characters or more than 32 bits are
 // not.
 bool ParseUnsigned(const QString& strText, DWORD& dwValue) {
-    const QString strNumber = strText.trimmed();
-    if (strNumber.isEmpty()) return false;
-    for (const QChar c : strNumber) {
-        if (c < u'0' || c > u'9') return false;
+    unsigned long long nValue = 0;
+    if (!ParseUnsignedNumber(strText.trimmed().toStdString(), false,
+                             std::numeric_limits<DWORD>::max(), nValue)) {
+        return false;
     }
-    bool bOk = false;
-    const qulonglong nValue = strNumber.toULongLong(&bOk);
-    if (!bOk || nValue > std::numeric_limits<DWORD>::max()) return false;
     dwValue = static_cast<DWORD>(nValue);
     return true;
 }

@@ -126,17 +126,17 @@ bool CIPAddressCtrl::OnFieldKey(size_t nIndex, const QKeyEvent& key) {
     switch (key.key()) {
         case Qt::Key_Period:
             if (!bJustAdvanced && !pField->text().isEmpty()) {
-                MoveToField(nIndex + 1, ECaret::SelectAll);
+                MoveToField(nIndex + 1, ECaret::kSelectAll);
             }
             return true;
         case Qt::Key_Backspace:
         case Qt::Key_Left:
             if (!bAtStart || nIndex == 0) return false;
-            MoveToField(nIndex - 1, ECaret::End);
+            MoveToField(nIndex - 1, ECaret::kEnd);
             return true;
         case Qt::Key_Right:
             if (!bAtEnd || bLast) return false;
-            MoveToField(nIndex + 1, ECaret::Start);
+            MoveToField(nIndex + 1, ECaret::kStart);
             return true;
         default:
             // A digit that a full field cannot take is refused audibly, not silently.
@@ -159,7 +159,7 @@ void CIPAddressCtrl::OnFieldEdited(size_t nIndex) {
         return;
     }
     if (pField->text().size() == kMaxDigits && nIndex + 1 < m_arrFields.size()) {
-        MoveToField(nIndex + 1, ECaret::SelectAll);
+        MoveToField(nIndex + 1, ECaret::kSelectAll);
         m_pAdvancedTo = m_arrFields[nIndex + 1];
     }
 }
@@ -169,13 +169,13 @@ void CIPAddressCtrl::MoveToField(size_t nIndex, ECaret caret) {
     QLineEdit* pField = m_arrFields[nIndex];
     pField->setFocus(Qt::OtherFocusReason);
     switch (caret) {
-        case ECaret::SelectAll:
+        case ECaret::kSelectAll:
             pField->selectAll();
             break;
-        case ECaret::Start:
+        case ECaret::kStart:
             pField->setCursorPosition(0);
             break;
-        case ECaret::End:
+        case ECaret::kEnd:
             pField->setCursorPosition(static_cast<int>(pField->text().size()));
             break;
     }

@@ -28,7 +28,7 @@ protected:
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
 
 private:
-    enum class ECaret { SelectAll, Start, End };
+    enum class ECaret { kSelectAll, kStart, kEnd };
 
     void OnFieldEdited(size_t nIndex);
     bool OnFieldKey(size_t nIndex, const QKeyEvent& key);

@@ -23,7 +23,7 @@ void StationMessageBox(const CString& strText) {
         g_pRecorder->m_arrTexts.push_back(strText);
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, AFX_IDS_APP_TITLE, ToQString(strText), QMessageBox::Ok,
+    QMessageBox box(QMessageBox::NoIcon, kAppTitle, ToQString(strText), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.exec();
 }

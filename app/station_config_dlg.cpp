@@ -206,7 +206,7 @@ void CStationConfigDlg::contextMenuEvent(QContextMenuEvent* pEvent) {
 void CStationConfigDlg::ShowSystemMenu(const QPoint& ptGlobal) {
     auto* pMenu = new QMenu(this);
     pMenu->setAttribute(Qt::WA_DeleteOnClose);
-    pMenu->addAction(IDS_ABOUTBOX, this, &CStationConfigDlg::OnAboutBox);
+    pMenu->addAction(kAboutBoxMenuItem, this, &CStationConfigDlg::OnAboutBox);
     pMenu->popup(ptGlobal);
 }
 

@@ -2,9 +2,9 @@
 // Every text the dialogs show, in one place: the string table, the template captions that
 // code sets, and the messages. The .ui files hold the captions that never change.
 
-// String table.
-inline constexpr const char* IDS_ABOUTBOX = "&About Configure Programming Station";
-inline constexpr const char* AFX_IDS_APP_TITLE = "Configure Programming Station";
+// The application title (every message box's caption) and the context menu's entry.
+inline constexpr const char* kAboutBoxMenuItem = "&About Configure Programming Station";
+inline constexpr const char* kAppTitle = "Configure Programming Station";
 
 // Application start-up.
 inline constexpr const char* kMsgSocketsInitFailed = "Windows sockets initialization failed.";

@@ -21,5 +21,6 @@ function(station_export_headers target)
     file(MAKE_DIRECTORY ${folder})
     file(CREATE_LINK ${absolute} ${root}/${relative} SYMBOLIC)
   endforeach()
-  target_include_directories(${target} PUBLIC ${root})
+  # The build tree's only: an installed library names its own include folder.
+  target_include_directories(${target} PUBLIC $<BUILD_INTERFACE:${root}>)
 endfunction()

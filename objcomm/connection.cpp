@@ -103,7 +103,7 @@ CObjCommResponse* CObjCommConnection::Receive(DWORD dwContext) {
 struct CReceivedFrame {
     CObjCommConnection& connection;
 
-    void Reach(size_t nCount) { connection.BufferFrameBytes(nCount); }
+    void EnsureBuffered(size_t nCount) { connection.BufferFrameBytes(nCount); }
     BYTE At(size_t nIndex) const {
         return connection.m_arrBuffer[connection.m_nFrameStart + nIndex];
     }

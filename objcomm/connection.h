@@ -1,6 +1,7 @@
 #pragma once
 #include <chrono>
 
+#include "objcomm/export.h"
 #include "objcomm/message.h"
 #include "objcomm/response.h"
 #include "platform/sockets.h"
@@ -8,12 +9,14 @@
 
 // The station's TCP link to the Object Communicator: one framed request out, one frame back
 // through the response factory. It knows where a frame ends, not what it means.
-class CObjCommConnection {
+class OBJCOMM_API CObjCommConnection {
 public:
     // The peer closed the connection before a whole frame arrived.
     struct CSocketClosed {};
 
+    // How long Connect waits unless SetTimeouts says otherwise.
     static constexpr std::chrono::milliseconds kDefaultConnectTimeout{5000};
+    // How long each Receive waits unless SetTimeouts says otherwise.
     static constexpr std::chrono::milliseconds kDefaultReceiveTimeout{15000};
     // As a time-out: wait without limit.
     static constexpr std::chrono::milliseconds kNoTimeout{-1};
@@ -31,7 +34,10 @@ public:
     // strIp is dotted IPv4 text; no name is looked up. An address of 0.0.0.0/8 fails
     // without a connection attempt.
     BOOL Connect(const CString& strIp, UINT nPort);
+    // Whether a connection is open.
     BOOL IsConnected() const { return m_bConnected; }
+    // Frames the request (CObjCommMessage::BuildPacket, with the tag GetTag returns) and sends it;
+    // FALSE when there is no connection or it would not take the whole frame.
     BOOL Send(CObjCommMessage& request, const CString& strIdentifier, BOOL bLongLength);
     // The next frame as a response the caller owns, or null when the peer closed (or the
     // receive time-out passed) before a whole frame arrived. The factory's format errors
@@ -43,10 +49,12 @@ public:
     void SetTimeouts(std::chrono::milliseconds connect, std::chrono::milliseconds receive);
     // Whether the last Receive came back empty because its time ran out.
     bool ReceiveTimedOut() const { return m_bTimedOut; }
+    // The exchange tag of the last frame received, which Send frames the next request with.
     DWORD GetTag() const { return m_dwTag; }
     // recv calls made so far; frames arrive through a buffer, so usually one per frame.
     size_t GetRecvCalls() const { return m_nRecvCalls; }
 
+    // Sends bytes as they are; FALSE when there is no connection or it would not take them all.
     BOOL SendBuffer(const CByteArray& bytes);
     // Exactly one frame's bytes into packet; bytes that came after it stay for the next
     // call. FALSE when the peer closed first or the time ran out.

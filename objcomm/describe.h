@@ -9,6 +9,7 @@ inline CStringArray& BeginDescribe(CStringArray& list, const CString& strDisplay
     return list;
 }
 
+// Appends one label and its value.
 inline void AddPair(CStringArray& list, const CString& strLabel, const CString& strValue) {
     list.push_back(strLabel);
     list.push_back(strValue);

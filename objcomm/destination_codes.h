@@ -24,6 +24,7 @@ inline constexpr CodeText kDestinations[] = {
     {0x88, "PORT B"},           //  7
     {0x89, "PORTB Send only"},  //  8
 };
+// The nCount entries of kDestinations from nFirst on.
 constexpr std::span<const CodeText> Run(size_t nFirst, size_t nCount) {
     return std::span<const CodeText>(kDestinations).subspan(nFirst, nCount);
 }
@@ -32,9 +33,11 @@ constexpr std::span<const CodeText> Run(size_t nFirst, size_t nCount) {
 // The contactless responses know only the PICC.
 inline constexpr CTextTable kPiccOrUnknownDestination{destination_detail::Run(2, 1),
                                                       kUnknownDestinationValue};
+// The PICC, with the plain fallback text.
 inline constexpr CTextTable kPiccOrUnknownValue{destination_detail::Run(2, 1), kUnknownValue};
 // The contact readers, EX_TBP and TBP.
 inline constexpr CTextTable kContactOrUnknownValue{destination_detail::Run(3, 2), kUnknownValue};
+// The contact readers, with the two-blank fallback text.
 inline constexpr CTextTable kContactOrUnknownWide{destination_detail::Run(3, 2),
                                                   kUnknownDestinationWideValue};
 // PICC, EX_TBP and TBP.

@@ -4,6 +4,7 @@
 #include <typeinfo>
 
 #include "objcomm/connection.h"
+#include "objcomm/export.h"
 
 // How one exchange with the Object Communicator ended.
 enum class EExchangeOutcome {
@@ -16,16 +17,22 @@ enum class EExchangeOutcome {
 };
 
 // How to frame the request and how long to wait.
-struct CExchangeOptions {
+struct OBJCOMM_API CExchangeOptions {
+    // The identifier the request is framed with.
     CString strIdentifier = kStationIdentifier;
+    // Frame the request with a 32-bit length (see CObjCommMessage::BuildPacket).
     BOOL bLongLength = FALSE;
     // Handed to the response factory.
     DWORD dwContext = 0;
+    // How long to wait for the connection.
     std::chrono::milliseconds connectTimeout = CObjCommConnection::kDefaultConnectTimeout;
+    // How long to wait for the whole response.
     std::chrono::milliseconds receiveTimeout = CObjCommConnection::kDefaultReceiveTimeout;
 };
 
-struct CExchangeResult {
+// What ExchangeOnce brings back.
+struct OBJCOMM_API CExchangeResult {
+    // How the exchange ended.
     EExchangeOutcome eOutcome = EExchangeOutcome::kCannotConnect;
     std::unique_ptr<CObjCommResponse> response;  // when answered
     // When malformed: the CPassThruFormatError class that rejected the response.
@@ -36,5 +43,5 @@ struct CExchangeResult {
 
 // Connects to strIp:nPort, sends the request, receives one response. The connection is
 // closed before this returns, whatever happened.
-CExchangeResult ExchangeOnce(const CString& strIp, UINT nPort, CObjCommMessage& request,
-                             const CExchangeOptions& options);
+OBJCOMM_API CExchangeResult ExchangeOnce(const CString& strIp, UINT nPort, CObjCommMessage& request,
+                                         const CExchangeOptions& options);

@@ -1,22 +1,27 @@
 #pragma once
+#include "objcomm/export.h"
 #include "objcomm/text_table.h"
 #include "platform/types.h"
 
+// Turns a number into the text a person reads; the Format functions below are the ones in use.
 using Formatter = CString (*)(DWORD dwValue);
-CString FormatHexByte(DWORD dwValue);   // "%02X"
-CString FormatDecimal(DWORD dwValue);   // "%d"
-CString FormatUnsigned(DWORD dwValue);  // "%u"
-CString FormatHexDWord(DWORD dwValue);  // "%08x"
+OBJCOMM_API CString FormatHexByte(DWORD dwValue);   // "%02X"
+OBJCOMM_API CString FormatDecimal(DWORD dwValue);   // "%d"
+OBJCOMM_API CString FormatUnsigned(DWORD dwValue);  // "%u"
+OBJCOMM_API CString FormatHexDWord(DWORD dwValue);  // "%08x"
 // "%02x": lowercase, and every significant digit of a wider number.
-CString FormatLowerHex(DWORD dwValue);
+OBJCOMM_API CString FormatLowerHex(DWORD dwValue);
 
 // How a number reads to a person: by a formatter, or by its text in a code table.
-class CShow {
+class OBJCOMM_API CShow {
 public:
     CShow() = default;
+    // Shows a number by format.
     constexpr CShow(Formatter format) : m_format(format) {}
+    // Shows a number by its text in codes.
     constexpr CShow(const CTextTable& codes) : m_pCodes(&codes) {}
 
+    // The text of dwValue; empty for a CShow made with neither.
     CString Text(DWORD dwValue) const;
 
 private:
@@ -29,7 +34,7 @@ private:
 // hands each field to the visitor, so the walks cannot disagree about order, widths or which
 // fields are there: a field that is present only sometimes is declared under an if.
 // A field without a label travels but is not described.
-class CFieldVisitor {
+class OBJCOMM_API CFieldVisitor {
 public:
     virtual ~CFieldVisitor() = default;
 
@@ -55,6 +60,7 @@ public:
     virtual bool HasMore() { return true; }
 
 protected:
+    // What Number does, for a number of any type held as a DWORD.
     virtual void VisitNumber(DWORD& dwValue, int nWidth, const char* pszLabel, CShow show) = 0;
 };
 

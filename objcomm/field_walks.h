@@ -1,4 +1,5 @@
 #pragma once
+#include "objcomm/export.h"
 #include "objcomm/field_visitor.h"
 #include "objcomm/in_binary_string.h"
 #include "objcomm/out_binary_string.h"
@@ -6,8 +7,9 @@
 
 // A record whose fields one function declares, in wire order (see CFieldVisitor): a
 // response's payload, a request's, a serial memory operation's parameters.
-class CFieldRecord {
+class OBJCOMM_API CFieldRecord {
 public:
+    // Hands every field of the record to the visitor, in wire order.
     virtual void VisitFields(CFieldVisitor& visitor) = 0;
 
 protected:
@@ -16,10 +18,12 @@ protected:
 
 // The walks over a record's fields. Reading throws CInBinaryStringException when the payload
 // ends before a field does.
-void ReadFields(CFieldRecord& record, CInBinaryString& payload);
-void WriteFields(CFieldRecord& record, COutBinaryString& out);
+OBJCOMM_API void ReadFields(CFieldRecord& record, CInBinaryString& payload);
+// Appends the record's fields to out.
+OBJCOMM_API void WriteFields(CFieldRecord& record, COutBinaryString& out);
 // The bytes WriteFields appends.
-size_t GetFieldsLength(CFieldRecord& record);
+OBJCOMM_API size_t GetFieldsLength(CFieldRecord& record);
 // Appends each shown field's label and value. A caption stands alone where a label would
 // stand; the index of each goes to *pLoneEntries when it is given.
-void DescribeFields(CFieldRecord& record, CStringArray& list, CArray<int>* pLoneEntries = nullptr);
+OBJCOMM_API void DescribeFields(CFieldRecord& record, CStringArray& list,
+                                CArray<int>* pLoneEntries = nullptr);

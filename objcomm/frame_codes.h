@@ -6,6 +6,7 @@
 inline constexpr BYTE kLongForm16 = 0x00;
 inline constexpr BYTE kLongForm32 = 0x02;
 
+// Whether a frame that begins with the byte first is in one of the long forms.
 inline bool IsLongForm(BYTE first) {
     return first == kLongForm16 || first == kLongForm32;
 }

@@ -7,7 +7,7 @@ namespace {
 struct CWholeFrame {
     const CByteArray& bytes;
 
-    void Reach(size_t nCount) const {
+    void EnsureBuffered(size_t nCount) const {
         if (nCount > bytes.size()) throw CInBinaryStringException{static_cast<int>(bytes.size())};
     }
     BYTE At(size_t nIndex) const { return bytes[nIndex]; }

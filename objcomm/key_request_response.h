@@ -1,10 +1,11 @@
 #pragma once
+#include "objcomm/export.h"
 #include "objcomm/key_field.h"
 #include "objcomm/rc_ptr.h"
 #include "objcomm/server_response.h"
 
 // Tagged fields in arrival order; unlike a key record, no tag is refused.
-class CRspKeyRequest : public CServerResponse {
+class OBJCOMM_API CRspKeyRequest : public CServerResponse {
 public:
     static constexpr int kCommand = kKeyRequest;
 
@@ -14,6 +15,8 @@ public:
     CStringArray& Describe() override;
     COutBinaryString GetData() override;
 
+    // The fields, in arrival order.
     CArray<CRCPtr<CKeyField>> m_arrFields;
+    // Bytes that GetData writes, and Describe shows, before the fields; decoding leaves it empty.
     CByteArray m_arrSuppliedValue;
 };

@@ -1,4 +1,5 @@
 #pragma once
+#include "objcomm/export.h"
 #include "platform/types.h"
 
 // Attribute tags of the key-management items.
@@ -18,4 +19,4 @@ enum EKeyTag : BYTE {
 };
 
 // The display name of a tag; "Unknown" for a tag that names no attribute.
-const char* GetKeyTagName(int nTag);
+OBJCOMM_API const char* GetKeyTagName(int nTag);

@@ -19,7 +19,9 @@ public:
     template <typename... Args>
     explicit CRCPtr(std::in_place_t, Args&&... args)
         : m_pBlock(new CInPlaceBlock(std::forward<Args>(args)...)) {}
+    // Shares other's object.
     CRCPtr(const CRCPtr& other) : m_pBlock(other.m_pBlock) { m_pBlock->AddRef(); }
+    // Shares other's object, and lets go of this one's.
     CRCPtr& operator=(const CRCPtr& other) {
         if (other.m_pBlock != m_pBlock) {
             other.m_pBlock->AddRef();
@@ -33,9 +35,13 @@ public:
     // Exchanges the blocks of two holders; no count changes.
     void Swap(CRCPtr& other) noexcept { std::swap(m_pBlock, other.m_pBlock); }
 
+    // The object; null when there is none.
     T* operator->() const { return m_pBlock->m_pObject; }
+    // The object, which must be there.
     T& operator*() const { return *m_pBlock->m_pObject; }
+    // The object; null when there is none.
     T* Get() const { return m_pBlock->m_pObject; }
+    // Whether there is no object.
     bool IsNull() const { return m_pBlock->m_pObject == nullptr; }
 
 private:

@@ -1,14 +1,16 @@
 #pragma once
+#include "objcomm/export.h"
 #include "objcomm/field_walks.h"
 #include "objcomm/frame_codes.h"
 #include "objcomm/message.h"
 
 // Registers this PC with the Object Communicator under a personalization device name.
-class CMsgRegisterDevice : public CObjCommMessage, public CFieldRecord {
+class OBJCOMM_API CMsgRegisterDevice : public CObjCommMessage, public CFieldRecord {
 public:
     static constexpr int kCommand = kRegisterDevice;
     // The context the station sends it with.
     static constexpr DWORD kStationContext = 1;
+    // The overwrite mode: overwrite the name and use a pseudo IP.
     static constexpr char kOverwriteWithPseudoIp = '2';
 
     // The overwrite mode is always '2': overwrite the name and use a pseudo IP.
@@ -24,9 +26,14 @@ public:
     CStringArray& Describe() override;
     void VisitFields(CFieldVisitor& visitor) override;
 
+    // How the server is to treat a name already registered.
     char m_cOverwriteMode = kOverwriteWithPseudoIp;
+    // The name the station was registered under before, if any.
     CString m_strOldDeviceName;
+    // The name to register the station under.
     CString m_strDeviceName;
+    // The station's modules, one a byte.
     CByteArray m_arrModules;
+    // The list Describe fills and returns.
     CStringArray m_arrDescribe;
 };

@@ -1,15 +1,18 @@
 #pragma once
+#include "objcomm/export.h"
 #include "objcomm/field_list_response.h"
 
 // Responses whose whole payload is one text, one character per byte, with no length.
-class CTextPayloadResponse : public CServerFieldResponse {
+class OBJCOMM_API CTextPayloadResponse : public CServerFieldResponse {
 public:
     // Final, so that the text is the only field when the constructor reads it.
     void VisitFields(CFieldVisitor& visitor) final;
 
+    // The text.
     CString m_strText;
 
 protected:
+    // Reads the text; pszDisplayName opens the describe list, pszLabel labels the text.
     CTextPayloadResponse(int nCommand, CInBinaryString& payload, DWORD dwContext,
                          const char* pszDisplayName, const char* pszLabel);
 
@@ -17,14 +20,16 @@ private:
     const char* const m_pszLabel;
 };
 
-class CRspObjectDataLoading : public CTextPayloadResponse {
+// The server has loaded an object's data; the text is the key number.
+class OBJCOMM_API CRspObjectDataLoading : public CTextPayloadResponse {
 public:
     static constexpr int kCommand = kObjectDataLoading;
     CRspObjectDataLoading(CInBinaryString& payload, DWORD dwContext)
         : CTextPayloadResponse(kCommand, payload, dwContext, "Data Loaded", "Key Number") {}
 };
 
-class CRspRegisterDevice : public CTextPayloadResponse {
+// The server has registered the station; the text is the name it is registered under.
+class OBJCOMM_API CRspRegisterDevice : public CTextPayloadResponse {
 public:
     static constexpr int kCommand = kRegisterDevice;
     CRspRegisterDevice(CInBinaryString& payload, DWORD dwContext)
@@ -32,7 +37,8 @@ public:
                                "Device Registered") {}
 };
 
-class CRspRequestDeviceName : public CTextPayloadResponse {
+// The name the station is registered under.
+class OBJCOMM_API CRspRequestDeviceName : public CTextPayloadResponse {
 public:
     static constexpr int kCommand = kRequestDeviceName;
     CRspRequestDeviceName(CInBinaryString& payload, DWORD dwContext)
@@ -40,7 +46,8 @@ public:
                                "Device Name") {}
 };
 
-class CRspSetDeviceName : public CTextPayloadResponse {
+// The server has set the station's name; the text is the name.
+class OBJCOMM_API CRspSetDeviceName : public CTextPayloadResponse {
 public:
     static constexpr int kCommand = kSetDeviceName;
     CRspSetDeviceName(CInBinaryString& payload, DWORD dwContext)

@@ -4,7 +4,9 @@
 #include <cstring>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <set>
+#include <vector>
 
 #include "platform/no_case.h"
 #include "platform/registry_database.h"
@@ -14,13 +16,14 @@ struct CRegistryKey {
     REGSAM samDesired = 0;
     std::unique_ptr<CRegistryDatabase> database;
     std::int64_t nKeyId = 0;
+    // The subkeys' names as RegEnumKeyExA last listed them.
+    std::optional<std::vector<CString>> subKeys;
 };
 
 namespace {
 
 // Far beyond any setting; keeps one value from swallowing the file.
 constexpr DWORD kMaxValueBytes = 1 << 20;
-constexpr size_t kMaxKeyNamePart = 255;
 constexpr size_t kMaxKeyDepth = 512;
 
 CRegistryKey g_rootKeys[5];
@@ -55,13 +58,13 @@ HKEY Register(std::unique_ptr<CRegistryKey> key) {
     return *g_openKeys.insert(key.release()).first;
 }
 
-// Sub-keys are names of 1 to kMaxKeyNamePart characters joined by single backslashes; an
+// Sub-keys are names of 1 to kMaxKeyNameChars characters joined by single backslashes; an
 // empty one names the parent itself.
 bool IsValidSubKey(const CString& strSubKey) {
     for (size_t nStart = 0; nStart < strSubKey.size();) {
         const size_t nEnd = std::min(strSubKey.find('\\', nStart), strSubKey.size());
         const size_t nLength = nEnd - nStart;
-        if (nLength == 0 || nLength > kMaxKeyNamePart || nEnd + 1 == strSubKey.size()) {
+        if (nLength == 0 || nLength > kMaxKeyNameChars || nEnd + 1 == strSubKey.size()) {
             return false;
         }
         nStart = nEnd + 1;
@@ -95,7 +98,9 @@ LONG OpenKey(HKEY hParent, LPCSTR lpSubKey, REGSAM samDesired, bool bCreate, PHK
 
     using EAccess = CRegistryDatabase::EAccess;
     const bool bWrite = (samDesired & (KEY_SET_VALUE | KEY_CREATE_SUB_KEY)) != 0;
-    const EAccess access = bCreate ? EAccess::Create : bWrite ? EAccess::ReadWrite : EAccess::Read;
+    const EAccess access = bCreate  ? EAccess::kCreate
+                           : bWrite ? EAccess::kReadWrite
+                                    : EAccess::kRead;
     lResult = CRegistryDatabase::Open(access, key->database);
     if (lResult != ERROR_SUCCESS) return lResult;
     bool bCreated = false;
@@ -129,9 +134,9 @@ LONG DeleteKey(HKEY hKey, LPCSTR lpSubKey, CRegistryDatabase::EDeletion deletion
     LONG lResult = ChildPath(hKey, lpSubKey, strPath);
     if (lResult != ERROR_SUCCESS) return lResult;
     const bool bRoot = strPath.find('\\') == CString::npos;
-    if (bRoot && deletion != CRegistryDatabase::EDeletion::Contents) return ERROR_ACCESS_DENIED;
+    if (bRoot && deletion != CRegistryDatabase::EDeletion::kContents) return ERROR_ACCESS_DENIED;
     std::unique_ptr<CRegistryDatabase> database;
-    lResult = CRegistryDatabase::Open(CRegistryDatabase::EAccess::ReadWrite, database);
+    lResult = CRegistryDatabase::Open(CRegistryDatabase::EAccess::kReadWrite, database);
     return lResult == ERROR_SUCCESS ? database->DeleteKey(strPath, deletion) : lResult;
 }
 
@@ -145,9 +150,37 @@ LONG CopyValueOut(const CRegistryValue& value, LPDWORD lpType, LPBYTE lpData, LP
     return bFits ? ERROR_SUCCESS : ERROR_MORE_DATA;
 }
 
+// A name and its terminating zero into a buffer of *lpcchName characters. One that does not
+// fit gets the size it needs instead.
+LONG CopyNameOut(const CString& strName, LPSTR lpName, LPDWORD lpcchName) {
+    const auto cchName = static_cast<DWORD>(strName.size());
+    if (*lpcchName <= cchName) {
+        *lpcchName = cchName + 1;
+        return ERROR_MORE_DATA;
+    }
+    std::memcpy(lpName, strName.c_str(), cchName + 1);
+    *lpcchName = cchName;
+    return ERROR_SUCCESS;
+}
+
+struct CValueTypeSize {
+    DWORD dwType;
+    DWORD cbFixed;  // 0: any size
+};
+
+constexpr CValueTypeSize kValueTypes[] = {
+    {REG_NONE, 0},
+    {REG_SZ, 0},
+    {REG_EXPAND_SZ, 0},
+    {REG_BINARY, 0},
+    {REG_DWORD, sizeof(DWORD)},
+    {REG_MULTI_SZ, 0},
+    {REG_QWORD, sizeof(ULONGLONG)},
+};
+
 bool IsSupportedValue(DWORD dwType, const BYTE* lpData, DWORD cbData) {
-    const bool bKnownType = dwType == REG_SZ || dwType == REG_EXPAND_SZ || dwType == REG_DWORD;
-    return bKnownType && (dwType != REG_DWORD || cbData == sizeof(DWORD)) &&
+    const auto type = std::ranges::find(kValueTypes, dwType, &CValueTypeSize::dwType);
+    return type != std::end(kValueTypes) && (type->cbFixed == 0 || cbData == type->cbFixed) &&
            (lpData || cbData == 0) && cbData <= kMaxValueBytes;
 }
 
@@ -203,12 +236,12 @@ LONG RegDeleteValueA(HKEY hKey, LPCSTR lpValueName) {
 
 LONG RegDeleteKeyExA(HKEY hKey, LPCSTR lpSubKey, REGSAM, DWORD) {
     if (!lpSubKey) return ERROR_INVALID_PARAMETER;
-    return DeleteKey(hKey, lpSubKey, CRegistryDatabase::EDeletion::KeyWithoutSubKeys);
+    return DeleteKey(hKey, lpSubKey, CRegistryDatabase::EDeletion::kKeyWithoutSubKeys);
 }
 
 LONG RegDeleteTreeA(HKEY hKey, LPCSTR lpSubKey) {
     using EDeletion = CRegistryDatabase::EDeletion;
-    return DeleteKey(hKey, lpSubKey, lpSubKey ? EDeletion::Tree : EDeletion::Contents);
+    return DeleteKey(hKey, lpSubKey, lpSubKey ? EDeletion::kTree : EDeletion::kContents);
 }
 
 LONG RegEnumValueA(HKEY hKey, DWORD dwIndex, LPSTR lpValueName, LPDWORD lpcchValueName, LPDWORD,
@@ -220,14 +253,25 @@ LONG RegEnumValueA(HKEY hKey, DWORD dwIndex, LPSTR lpValueName, LPDWORD lpcchVal
     CRegistryValue value;
     lResult = pKey->database->ValueAt(pKey->nKeyId, dwIndex, value);
     if (lResult != ERROR_SUCCESS) return lResult;
-    const auto cchName = static_cast<DWORD>(value.strName.size());
-    if (*lpcchValueName <= cchName) {
-        *lpcchValueName = cchName + 1;
-        return ERROR_MORE_DATA;
-    }
-    std::memcpy(lpValueName, value.strName.c_str(), cchName + 1);
-    *lpcchValueName = cchName;
+    lResult = CopyNameOut(value.strName, lpValueName, lpcchValueName);
+    if (lResult != ERROR_SUCCESS) return lResult;
     return CopyValueOut(value, lpType, lpData, lpcbData);
+}
+
+LONG RegEnumKeyExA(HKEY hKey, DWORD dwIndex, LPSTR lpName, LPDWORD lpcchName, LPDWORD,
+                   LPSTR lpClass, LPDWORD, PFILETIME lpftLastWriteTime) {
+    if (!lpName || !lpcchName || lpClass || lpftLastWriteTime) return ERROR_INVALID_PARAMETER;
+    CRegistryKey* pKey = nullptr;
+    LONG lResult = UseKey(hKey, KEY_ENUMERATE_SUB_KEYS, pKey);
+    if (lResult != ERROR_SUCCESS) return lResult;
+    // Listed once per enumeration rather than searched for at every index.
+    if (dwIndex == 0 || !pKey->subKeys) {
+        pKey->subKeys.emplace();
+        lResult = pKey->database->SubKeys(pKey->strPath, *pKey->subKeys);
+        if (lResult != ERROR_SUCCESS) return lResult;
+    }
+    if (dwIndex >= pKey->subKeys->size()) return ERROR_NO_MORE_ITEMS;
+    return CopyNameOut((*pKey->subKeys)[dwIndex], lpName, lpcchName);
 }
 
 LONG RegCloseKey(HKEY hKey) {
@@ -259,5 +303,5 @@ CRegistryHandleCounts GetRegistryHandleCounts() {
 
 LONG CreateRegistryDatabase() {
     std::unique_ptr<CRegistryDatabase> database;
-    return CRegistryDatabase::Open(CRegistryDatabase::EAccess::Create, database);
+    return CRegistryDatabase::Open(CRegistryDatabase::EAccess::kCreate, database);
 }

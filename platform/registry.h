@@ -4,17 +4,19 @@
 // /var/lib/configure-station/registry.db.
 //
 // Key paths and value names match case-insensitively (ASCII letters) and keep the spelling
-// of their first creation. Value operations need a handle from RegOpenKeyExA or
+// of their first creation. Values are of the types below; a REG_DWORD holds 4 bytes and a
+// REG_QWORD 8, any other type any bytes. Value operations need a handle from RegOpenKeyExA or
 // RegCreateKeyExA; the predefined roots only serve as the starting point of those two and of
 // the deletions. Names over the platform's limits get ERROR_INVALID_PARAMETER before
-// anything is written: a key name part over 255 characters, a key more than 512 levels below
-// its root (HKEY_LOCAL_MACHINE\A is level 1), a value name over kMaxValueNameChars.
+// anything is written: a key name part over kMaxKeyNameChars, a key more than 512 levels
+// below its root (HKEY_LOCAL_MACHINE\A is level 1), a value name over kMaxValueNameChars.
 #include <cstdint>
 #include <string_view>
 
 #include "platform/types.h"
 
 using LONG = std::int32_t;
+using ULONGLONG = std::uint64_t;
 using REGSAM = DWORD;
 struct CRegistryKey;
 using HKEY = CRegistryKey*;
@@ -25,6 +27,8 @@ using LPBYTE = BYTE*;
 using LPDWORD = DWORD*;
 struct SECURITY_ATTRIBUTES;
 using LPSECURITY_ATTRIBUTES = SECURITY_ATTRIBUTES*;
+struct FILETIME;
+using PFILETIME = FILETIME*;
 
 extern const HKEY HKEY_CLASSES_ROOT;
 extern const HKEY HKEY_CURRENT_USER;
@@ -47,15 +51,21 @@ inline constexpr LONG ERROR_CANTREAD = 1012;
 inline constexpr LONG ERROR_CANTWRITE = 1013;
 inline constexpr LONG ERROR_KEY_DELETED = 1018;
 
+inline constexpr DWORD kMaxKeyNameChars = 255;
 inline constexpr DWORD kMaxValueNameChars = 16383;
 
+inline constexpr DWORD REG_NONE = 0;
 inline constexpr DWORD REG_SZ = 1;
 inline constexpr DWORD REG_EXPAND_SZ = 2;
+inline constexpr DWORD REG_BINARY = 3;
 inline constexpr DWORD REG_DWORD = 4;
+inline constexpr DWORD REG_MULTI_SZ = 7;
+inline constexpr DWORD REG_QWORD = 11;
 
 inline constexpr REGSAM KEY_QUERY_VALUE = 0x0001;
 inline constexpr REGSAM KEY_SET_VALUE = 0x0002;
 inline constexpr REGSAM KEY_CREATE_SUB_KEY = 0x0004;
+inline constexpr REGSAM KEY_ENUMERATE_SUB_KEYS = 0x0008;
 inline constexpr REGSAM KEY_READ = 0x20019;
 inline constexpr REGSAM KEY_WRITE = 0x20006;
 
@@ -82,6 +92,12 @@ LONG RegDeleteTreeA(HKEY hKey, LPCSTR lpSubKey);
 // callers can grow it and ask again.
 LONG RegEnumValueA(HKEY hKey, DWORD dwIndex, LPSTR lpValueName, LPDWORD lpcchValueName,
                    LPDWORD lpReserved, LPDWORD lpType, LPBYTE lpData, LPDWORD lpcbData);
+// Subkeys come ordered by their names compared in upper case, as on Windows, and as they
+// were when index 0 was asked for. Keys keep no class and no write time here, so lpClass
+// and lpftLastWriteTime must be null. A name buffer that is too small gets the size it
+// needs, as with RegEnumValueA.
+LONG RegEnumKeyExA(HKEY hKey, DWORD dwIndex, LPSTR lpName, LPDWORD lpcchName, LPDWORD lpReserved,
+                   LPSTR lpClass, LPDWORD lpcchClass, PFILETIME lpftLastWriteTime);
 LONG RegCloseKey(HKEY hKey);
 
 // A predefined root with the full name path texts use and the short name commands accept.

@@ -7,19 +7,14 @@
 #include <cstdlib>
 #include <thread>
 
-#include "platform/format.h"
 #include "platform/registry_files.h"
+#include "platform/registry_schema.h"
 #include "platform/sqlite_statement.h"
 #include "platform/write_ahead_log.h"
 
 namespace {
 
 constexpr const char* kDefaultPath = "/var/lib/configure-station/registry.db";
-
-// Marks a file as one of our registries ("SREG"), so that somebody else's database is
-// recognised and left alone.
-constexpr std::int64_t kApplicationId = 0x53524547;
-constexpr std::int64_t kSchemaVersion = 1;
 
 // Far longer than any one transaction lasts, so a writer waits out the others.
 constexpr auto kBusyTimeout = std::chrono::seconds(5);
@@ -30,23 +25,11 @@ constexpr auto kBusyNap = std::chrono::milliseconds(1);
 
 std::atomic<DWORD> g_dwBusyWaits{0};
 
-// The keys below the path ?1, matched like every path, whatever the case.
+// The keys below the path ?1, matched like every path, whatever the case: those that sort
+// after the path and a backslash, and before the path and the character after it. The
+// range lets SQLite find them in the paths' index.
 constexpr const char* kKeysBelow =
-    " FROM registry_keys WHERE substr(path, 1, length(?1) + 1) = (?1 || '\\') COLLATE NOCASE";
-
-constexpr const char* kSchemaFormat = R"(
-CREATE TABLE registry_keys(
-    id INTEGER PRIMARY KEY,
-    path TEXT NOT NULL UNIQUE COLLATE NOCASE);
-CREATE TABLE registry_values(
-    key_id INTEGER NOT NULL REFERENCES registry_keys(id),
-    name TEXT NOT NULL COLLATE NOCASE,
-    type INTEGER NOT NULL CHECK(type IN (1, 2, 4)),
-    data BLOB NOT NULL CHECK(type <> 4 OR length(data) = 4),
-    PRIMARY KEY(key_id, name));
-PRAGMA application_id = %lld;
-PRAGMA user_version = %lld;
-)";
+    " FROM registry_keys WHERE path > (?1 || '\\') AND path < (?1 || ']')";
 
 struct CSqliteError {
     int nSqlite;
@@ -114,11 +97,11 @@ int WaitWhileBusy(void* pBusySince, int nTries) {
 
 int OpenFlags(CRegistryDatabase::EAccess access) {
     switch (access) {
-        case CRegistryDatabase::EAccess::Read:
+        case CRegistryDatabase::EAccess::kRead:
             return SQLITE_OPEN_READONLY;
-        case CRegistryDatabase::EAccess::ReadWrite:
+        case CRegistryDatabase::EAccess::kReadWrite:
             return SQLITE_OPEN_READWRITE;
-        case CRegistryDatabase::EAccess::Create:
+        case CRegistryDatabase::EAccess::kCreate:
             break;
     }
     return SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
@@ -141,55 +124,46 @@ DWORD GetRegistryBusyWaits() {
 
 LONG CRegistryDatabase::Open(EAccess access, std::unique_ptr<CRegistryDatabase>& result) {
     const CString strPath = RegistryDatabasePath();
-    const bool bWriting = access != EAccess::Read;
-    LONG lResult = access == EAccess::Create ? CreateRegistryFile(strPath) : ERROR_SUCCESS;
+    const bool bWriting = access != EAccess::kRead;
+    LONG lResult = access == EAccess::kCreate ? CreateRegistryFile(strPath) : ERROR_SUCCESS;
     if (lResult == ERROR_SUCCESS) lResult = CheckRegistryFiles(strPath);
     if (lResult != ERROR_SUCCESS) return AsSeenBy(lResult, bWriting);
 
     sqlite3* pDb = nullptr;
     const int rc = sqlite3_open_v2(strPath.c_str(), &pDb, OpenFlags(access), nullptr);
     // Owned from here on: SQLite hands out a connection to close even when opening fails.
-    std::unique_ptr<CRegistryDatabase> database(new CRegistryDatabase(pDb, access));
+    std::unique_ptr<CRegistryDatabase> database(new CRegistryDatabase(pDb));
     if (rc != SQLITE_OK) return ErrorFromSqlite(rc, bWriting);
     KeepWriteAheadLogFiles(pDb);
     sqlite3_busy_handler(pDb, WaitWhileBusy, &database->m_busySince);
 
     // SQLite quietly falls back to reading a file it may not write.
     if (bWriting && sqlite3_db_readonly(pDb, "main") == 1) return ERROR_ACCESS_DENIED;
-    lResult = database->CheckOwnership(false);
-    // An empty file is set up when a writer creates; a registry of ours gets the log first.
-    const bool bInitialise = lResult == ERROR_FILE_NOT_FOUND && access == EAccess::Create;
-    if (bWriting && (lResult == ERROR_SUCCESS || bInitialise)) {
-        const int rcLog = UseWriteAheadLog(pDb);
-        lResult = rcLog == SQLITE_OK ? ERROR_SUCCESS : ErrorFromSqlite(rcLog, true);
-    }
-    if (lResult == ERROR_SUCCESS && bInitialise) {
-        // Under the write lock, where a writer that started at the same time finds the work
-        // done.
-        lResult = database->InTransaction([&] { return database->CheckOwnership(true); });
-    }
+    ERegistryFormat format = ERegistryFormat::kForeign;
+    const int rcFormat = ReadRegistryFormat(pDb, format);
+    if (rcFormat != SQLITE_OK) return ErrorFromSqlite(rcFormat, bWriting);
+    if (format == ERegistryFormat::kForeign) return AsSeenBy(ERROR_BADDB, bWriting);
+    // An empty file holds no keys until a writer that creates sets it up.
+    const bool bEmpty = format == ERegistryFormat::kEmpty;
+    if (bEmpty && access != EAccess::kCreate) return ERROR_FILE_NOT_FOUND;
+    lResult = bWriting ? database->PrepareToWrite(format) : ERROR_SUCCESS;
     if (lResult == ERROR_SUCCESS) result = std::move(database);
     return lResult;
 }
 
-LONG CRegistryDatabase::CheckOwnership(bool bInitialiseEmpty) {
-    CSqliteStatement stmt(m_pDb,
-                          "SELECT (SELECT application_id FROM pragma_application_id),"
-                          " (SELECT user_version FROM pragma_user_version),"
-                          " (SELECT count(*) FROM sqlite_master)");
-    const bool bWriting = m_access != EAccess::Read;
-    const int rc = stmt.Step();
-    if (rc != SQLITE_ROW) return ErrorFromSqlite(rc, bWriting);
-    if (stmt.ColumnInt(0) == kApplicationId && stmt.ColumnInt(1) == kSchemaVersion) {
-        return bWriting ? CheckIntegrity() : ERROR_SUCCESS;
-    }
-    const bool bEmpty = stmt.ColumnInt(0) == 0 && stmt.ColumnInt(1) == 0 && stmt.ColumnInt(2) == 0;
-    if (!bEmpty) return bWriting ? ERROR_BADDB : ERROR_FILE_NOT_FOUND;
-    if (!bInitialiseEmpty) return ERROR_FILE_NOT_FOUND;
-    const CString strSchema = FormatText(kSchemaFormat, static_cast<long long>(kApplicationId),
-                                         static_cast<long long>(kSchemaVersion));
-    const int rcSchema = sqlite3_exec(m_pDb, strSchema.c_str(), nullptr, nullptr, nullptr);
-    return rcSchema == SQLITE_OK ? ERROR_SUCCESS : ErrorFromSqlite(rcSchema, true);
+LONG CRegistryDatabase::PrepareToWrite(ERegistryFormat format) {
+    const LONG lIntegrity = format == ERegistryFormat::kEmpty ? ERROR_SUCCESS : CheckIntegrity();
+    if (lIntegrity != ERROR_SUCCESS) return lIntegrity;
+    // A registry of ours gets the log before anything else is written.
+    const int rcLog = UseWriteAheadLog(m_pDb);
+    if (rcLog != SQLITE_OK) return ErrorFromSqlite(rcLog, true);
+    if (format == ERegistryFormat::kCurrent) return ERROR_SUCCESS;
+    // In one transaction, so that a writer killed meanwhile leaves the file as it was, and
+    // a writer that started at the same time finds the work done.
+    return InTransaction([&] {
+        const int rc = UpgradeRegistryFormat(m_pDb);
+        return rc == SQLITE_OK ? ERROR_SUCCESS : ErrorFromSqlite(rc, true);
+    });
 }
 
 LONG CRegistryDatabase::CheckIntegrity() {
@@ -241,6 +215,18 @@ LONG CRegistryDatabase::CreateKey(const CString& strPath, std::int64_t& nKeyId, 
         bCreated = sqlite3_changes(m_pDb) > 0;
         return FindKey(strPath, nKeyId);
     });
+}
+
+LONG CRegistryDatabase::SubKeys(const CString& strPath, std::vector<CString>& names) {
+    CSqliteStatement stmt(m_pDb, (CString("SELECT substr(path, length(?1) + 2) AS name") +
+                                  kKeysBelow + " AND instr(name, '\\') = 0 ORDER BY upper(name)")
+                                     .c_str());
+    stmt.Bind(strPath);
+    LONG lResult = ERROR_SUCCESS;
+    while ((lResult = ReadRow(stmt, ERROR_NO_MORE_ITEMS)) == ERROR_SUCCESS) {
+        names.push_back(stmt.ColumnText(0));
+    }
+    return lResult == ERROR_NO_MORE_ITEMS ? ERROR_SUCCESS : lResult;
 }
 
 LONG CRegistryDatabase::CheckKeyExists(std::int64_t nKeyId) {
@@ -305,7 +291,7 @@ LONG CRegistryDatabase::DeleteKey(const CString& strPath, EDeletion deletion) {
     return InTransaction([&] {
         std::int64_t nKeyId = 0;
         LONG lResult = FindKey(strPath, nKeyId);
-        if (lResult == ERROR_SUCCESS && deletion == EDeletion::KeyWithoutSubKeys) {
+        if (lResult == ERROR_SUCCESS && deletion == EDeletion::kKeyWithoutSubKeys) {
             lResult = CheckNoSubKeys(strPath);
         }
         if (lResult != ERROR_SUCCESS) return lResult;
@@ -317,7 +303,7 @@ LONG CRegistryDatabase::DeleteKey(const CString& strPath, EDeletion deletion) {
         lResult = Execute(values);
         if (lResult != ERROR_SUCCESS) return lResult;
         CSqliteStatement keys(m_pDb, ("DELETE" + strBelow + " OR (id = ?2 AND ?3)").c_str());
-        keys.Bind(strPath).Bind(nKeyId).Bind(std::int64_t{deletion != EDeletion::Contents});
+        keys.Bind(strPath).Bind(nKeyId).Bind(std::int64_t{deletion != EDeletion::kContents});
         return Execute(keys);
     });
 }

@@ -6,47 +6,51 @@
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "platform/registry.h"
+#include "platform/registry_schema.h"
 #include "platform/registry_value.h"
 
 struct sqlite3;
 
 class CRegistryDatabase {
 public:
-    enum class EAccess { Read, ReadWrite, Create };
-    enum class EDeletion { KeyWithoutSubKeys, Tree, Contents };
+    enum class EAccess { kRead, kReadWrite, kCreate };
+    enum class EDeletion { kKeyWithoutSubKeys, kTree, kContents };
 
     CRegistryDatabase(const CRegistryDatabase&) = delete;
     CRegistryDatabase& operator=(const CRegistryDatabase&) = delete;
     ~CRegistryDatabase();
 
-    // Read never creates the file; ReadWrite needs a file this process may write; Create
-    // also makes the file and its folder. A file that is not one of our registries, or that
-    // somebody else could have changed (see CheckRegistryFiles), is neither read
-    // (ERROR_FILE_NOT_FOUND) nor written (ERROR_BADDB).
+    // kRead never creates the file; kReadWrite needs a file this process may write; kCreate
+    // also makes the file and its folder. A writer brings an older format up to date
+    // (registry_schema.h). A file that is not one of our registries, or that somebody else
+    // could have changed (see CheckRegistryFiles), is neither read (ERROR_FILE_NOT_FOUND)
+    // nor written (ERROR_BADDB).
     static LONG Open(EAccess access, std::unique_ptr<CRegistryDatabase>& result);
 
     LONG FindKey(const CString& strPath, std::int64_t& nKeyId);
     // Creates the key and its missing parents; bCreated tells whether the key itself is new.
     LONG CreateKey(const CString& strPath, std::int64_t& nKeyId, bool& bCreated);
+    // Appends the names of the keys right below strPath, in the order of RegEnumKeyExA.
+    LONG SubKeys(const CString& strPath, std::vector<CString>& names);
 
     LONG QueryValue(std::int64_t nKeyId, const CString& strName, CRegistryValue& value);
     LONG ValueAt(std::int64_t nKeyId, DWORD dwIndex, CRegistryValue& value);
     LONG SetValue(std::int64_t nKeyId, const CString& strName, DWORD dwType,
                   const CByteArray& data);
     LONG DeleteValue(std::int64_t nKeyId, const CString& strName);
-    // KeyWithoutSubKeys: the key and its values, refused (ERROR_ACCESS_DENIED) while it has
-    // subkeys. Tree: the key with its values and every key below it. Contents: all of that
+    // kKeyWithoutSubKeys: the key and its values, refused (ERROR_ACCESS_DENIED) while it has
+    // subkeys. kTree: the key with its values and every key below it. kContents: all of that
     // except the key itself.
     LONG DeleteKey(const CString& strPath, EDeletion deletion);
 
 private:
-    CRegistryDatabase(sqlite3* pDb, EAccess access) : m_pDb(pDb), m_access(access) {}
+    explicit CRegistryDatabase(sqlite3* pDb) : m_pDb(pDb) {}
 
-    // Accepts a registry of ours, checked for damage before any write; an empty file is
-    // set up when bInitialiseEmpty, else reads as having no keys.
-    LONG CheckOwnership(bool bInitialiseEmpty);
+    // Before a writer's first change: the damage check, the log, the current format.
+    LONG PrepareToWrite(ERegistryFormat format);
     LONG CheckIntegrity();
     LONG CheckKeyExists(std::int64_t nKeyId);
     LONG CheckNoSubKeys(const CString& strPath);
@@ -54,6 +58,5 @@ private:
     LONG InTransaction(Work work);
 
     sqlite3* m_pDb;
-    EAccess m_access;
     std::chrono::steady_clock::time_point m_busySince;
 };

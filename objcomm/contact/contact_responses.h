@@ -4,6 +4,7 @@
 #include "objcomm/contact/clock_codes.h"
 #include "objcomm/contact/voltage_codes.h"
 #include "objcomm/destination_codes.h"
+#include "objcomm/export.h"
 #include "objcomm/shaped_response.h"
 
 // Shape: Reset Card, Set Voltage and Set Frequency: the reader, a value length, and one
@@ -12,20 +13,29 @@
 // rewritten as 1 or 4 on the way out.
 class CContactSettingResponse;
 
-struct CSettingProfile : CDestinationProfile {
+// Who a contact setting response is: its destinations, and the setting it carries.
+struct OBJCOMM_API CSettingProfile : CDestinationProfile {
+    // The base class of the CShaped classes of such profiles.
     using Shape = CContactSettingResponse;
+    // The setting's label in the describe list.
     const char* pszLabel;
+    // The setting's codes, in the short form.
     const CTextTable& codes;
+    // How the setting's value reads in the extended form.
     Formatter formatExtended;
 };
 
-class CContactSettingResponse : public CDestinationResponse {
+// A contact reader and one setting (see the shape above): Reset Card, Set Voltage, Set Frequency.
+class OBJCOMM_API CContactSettingResponse : public CDestinationResponse {
 public:
+    // The destination, the value length, the setting.
     void VisitFields(CFieldVisitor& visitor) override;
 
+    // The setting: its code, or in the extended form the value itself.
     DWORD m_dwValue = 0;
 
 protected:
+    // The profile is the class's; the most derived class reads the fields.
     CContactSettingResponse(const CSettingProfile& profile, DWORD dwContext);
 
 private:
@@ -46,9 +56,9 @@ inline constexpr CSettingProfile kSetFrequency{{{0x04, "Set Frequency"}, kContac
                                                FormatKilohertz};
 
 // clang-format off
-struct CRspResetCard : CShaped<kResetCard> { using CShaped::CShaped; };
-struct CRspSetVoltage : CShaped<kSetVoltage> { using CShaped::CShaped; };
-struct CRspSetFrequency : CShaped<kSetFrequency> { using CShaped::CShaped; };
+struct OBJCOMM_API CRspResetCard : CShaped<kResetCard> { using CShaped::CShaped; };
+struct OBJCOMM_API CRspSetVoltage : CShaped<kSetVoltage> { using CShaped::CShaped; };
+struct OBJCOMM_API CRspSetFrequency : CShaped<kSetFrequency> { using CShaped::CShaped; };
 // clang-format on
 
 inline constexpr CDestinationProfile kEjectCard{{0x06, "Eject Card"}, kContactOrUnknownValue};
@@ -56,33 +66,36 @@ inline constexpr CDestinationProfile kQueryCard{{0x07, "Query Card"}, kContactOr
 inline constexpr CDestinationProfile kWarmReset{{0x0B, "Warm Reset Card"}, kContactOrUnknownValue};
 
 // clang-format off
-struct CRspEjectCard : CShaped<kEjectCard> { using CShaped::CShaped; };
-struct CRspQueryCard : CShaped<kQueryCard> { using CShaped::CShaped; };
-struct CRspWarmReset : CShaped<kWarmReset> { using CShaped::CShaped; };
+struct OBJCOMM_API CRspEjectCard : CShaped<kEjectCard> { using CShaped::CShaped; };
+struct OBJCOMM_API CRspQueryCard : CShaped<kQueryCard> { using CShaped::CShaped; };
+struct OBJCOMM_API CRspWarmReset : CShaped<kWarmReset> { using CShaped::CShaped; };
 // clang-format on
 
 inline constexpr CResponseProfile kGetHardwareVersion{0x0A, "Retrieve Hardware Version"};
 // clang-format off
-struct CRspGetHardwareVersion : CShaped<kGetHardwareVersion> { using CShaped::CShaped; };
+struct OBJCOMM_API CRspGetHardwareVersion : CShaped<kGetHardwareVersion> { using CShaped::CShaped; };
 // clang-format on
 
-class CRspSetNAD : public CDestinationResponse {
+// Sets the node address that a contact reader's T=1 blocks carry.
+class OBJCOMM_API CRspSetNAD : public CDestinationResponse {
 public:
     static constexpr int kSubCommand = 0x08;
 
     CRspSetNAD(CInBinaryString& payload, DWORD dwContext);
     void VisitFields(CFieldVisitor& visitor) override;
 
+    // The node address.
     int m_nNad = 0;
 };
 
 // Why the reader wants the last command again.
-class CRspResend : public CPassThroughFieldResponse {
+class OBJCOMM_API CRspResend : public CPassThroughFieldResponse {
 public:
     static constexpr int kSubCommand = 0x10;
 
     CRspResend(CInBinaryString& payload, DWORD dwContext);
     void VisitFields(CFieldVisitor& visitor) override;
 
+    // Why, as a code of the reader's resend errors.
     int m_nErrorCode = 0;
 };

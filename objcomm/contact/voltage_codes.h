@@ -1,9 +1,10 @@
 #pragma once
+#include "objcomm/export.h"
 #include "objcomm/text_table.h"
 
 // Contact-card supply voltages by code: 0x01 to 0x03 for the three common ones, then codes
 // whose two hex digits read as volts and tenths. Unknown codes read "Unknown Value".
-extern const CTextTable kContactVoltages;
+extern OBJCOMM_API const CTextTable kContactVoltages;
 
 // The extended form carries the voltage itself: "%u Millivolts".
-CString FormatMillivolts(DWORD dwMillivolts);
+OBJCOMM_API CString FormatMillivolts(DWORD dwMillivolts);

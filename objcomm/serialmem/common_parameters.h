@@ -1,5 +1,6 @@
 #pragma once
 // Parameters that operations of several chips share.
+#include "objcomm/export.h"
 #include "objcomm/serialmem/parameter_operation.h"
 
 inline constexpr CParameterInfo kReadAddress = Number("Address from which to read");
@@ -14,7 +15,7 @@ inline constexpr CParameterInfo kTransportCode3 = Number("Byte 3 of Transport Co
 
 // SLE 4432/4442 code 4, GPM 896 code 7 and GPM 256 code 3, each named for its chip.
 // clang-format off
-struct CSmOpWriteBytes4432_896_256 : CParameters<kWriteStart, kWriteData> { using CParameters::CParameters; };
+struct OBJCOMM_API CSmOpWriteBytes4432_896_256 : CParameters<kWriteStart, kWriteData> { using CParameters::CParameters; };
 // SLE 4432/4442 code 7, GPM 896 code 8 and GPM 256 code 5, each named for its chip.
-struct CSmOpReadBytes4432_896_256 : CParameters<kReadAddress, kReadCount> { using CParameters::CParameters; };
+struct OBJCOMM_API CSmOpReadBytes4432_896_256 : CParameters<kReadAddress, kReadCount> { using CParameters::CParameters; };
 // clang-format on

@@ -1,9 +1,11 @@
 #pragma once
 // Gemplus GPM 896 (chip type 0x84): word-erasable memory behind two erase codes and a
 // secret code.
+#include "objcomm/export.h"
 #include "objcomm/serialmem/common_parameters.h"
 
-extern const CTextTable kPresentCodeOptions;
+// The option byte of Present Code.
+extern OBJCOMM_API const CTextTable kPresentCodeOptions;
 
 // Of the two bytes before the data of Present Code, the first says which code is presented
 // and the second where it lies.
@@ -16,7 +18,7 @@ inline constexpr CParameterInfo kWriteDelay =
     Number("Write Delay (in millseconds)", 2, FormatDecimal);
 
 // clang-format off
-struct CSmOpPresentCode896 : CParameters<kCodeOption, kCodeAddress, kCodeData> { using CParameters::CParameters; };
-struct CSmOpEraseWords896 : CParameters<kEraseStart, kEraseWords> { using CParameters::CParameters; };
-struct CSmOpSetWriteDelay896 : CParameters<kWriteDelay> { using CParameters::CParameters; };
+struct OBJCOMM_API CSmOpPresentCode896 : CParameters<kCodeOption, kCodeAddress, kCodeData> { using CParameters::CParameters; };
+struct OBJCOMM_API CSmOpEraseWords896 : CParameters<kEraseStart, kEraseWords> { using CParameters::CParameters; };
+struct OBJCOMM_API CSmOpSetWriteDelay896 : CParameters<kWriteDelay> { using CParameters::CParameters; };
 // clang-format on

@@ -1,5 +1,6 @@
 #pragma once
 #include "objcomm/contact/process_response.h"
+#include "objcomm/export.h"
 #include "objcomm/field_walks.h"
 #include "objcomm/pass_through_response.h"
 #include "objcomm/station/command_list.h"
@@ -7,8 +8,9 @@
 // One command of a Bulk Process: a card command (the payload of a Process response) and how
 // the station is to compare the card's answer with the predicted result. Its fields are
 // those after the process.
-class CBulkProcessCommand : public CFieldRecord {
+class OBJCOMM_API CBulkProcessCommand : public CFieldRecord {
 public:
+    // Reads one command record; dwContext is the enclosing response's.
     CBulkProcessCommand(CInBinaryString& reader, DWORD dwContext);
     CBulkProcessCommand(const CBulkProcessCommand&) = delete;
     CBulkProcessCommand& operator=(const CBulkProcessCommand&) = delete;
@@ -19,6 +21,7 @@ public:
     int GetEncodedLength();
     // The command record. Its length field is computed afresh, never copied from the one read.
     void Encode(COutBinaryString& out);
+    // The process's pairs without its "Command" pair, then the check mode and the predicted result.
     CStringArray& Describe();
 
     // Always the command's own, so it lives inside the command: one allocation fewer for
@@ -28,7 +31,9 @@ public:
     int m_nCheckMode = 0;
     // Travels only when the check mode is not 0.
     CByteArray m_arrPredictedResult;
+    // The list Describe fills and returns.
     CStringArray m_arrDescribe;
+    // The enclosing response's context.
     DWORD m_dwContext;
 
 private:
@@ -40,7 +45,7 @@ private:
 };
 
 // A counted list of card commands. The count is two bytes in both forms.
-class CRspBulkProcess : public CPassThroughResponse {
+class OBJCOMM_API CRspBulkProcess : public CPassThroughResponse {
 public:
     static constexpr int kSubCommand = 0x0C;
 
@@ -49,5 +54,6 @@ public:
     CStringArray& Describe() override;
     COutBinaryString GetData() override;
 
+    // The commands, in order.
     CArray<CRCPtr<CBulkProcessCommand>> m_arrCommands;
 };

@@ -2,6 +2,7 @@
 // The contactless (PICC) responses. Each begins with the destination, which they know only
 // as "PICC"; each class has its own text for any other code.
 #include "objcomm/destination_codes.h"
+#include "objcomm/export.h"
 #include "objcomm/length_prefix.h"
 #include "objcomm/shaped_response.h"
 
@@ -9,19 +10,25 @@ class CDestinationBlockResponse;
 class CTypeBRequestResponse;
 
 // Shape: the destination and one byte block.
-struct CBlockProfile : CDestinationProfile {
+// Shape: the destination and one byte block.
+struct OBJCOMM_API CBlockProfile : CDestinationProfile {
+    // The base class of the CShaped classes of such profiles.
     using Shape = CDestinationBlockResponse;
+    // The block's label in the describe list.
     const char* pszLabel;
     int nMode;  // the block's length: fixed when positive, else a count mode
 };
 
-class CDestinationBlockResponse : public CDestinationResponse {
+// The PICC and one block of bytes: HLTB, Diversify Keys, Set Keys, Reset PICC Card.
+class OBJCOMM_API CDestinationBlockResponse : public CDestinationResponse {
 public:
     void VisitFields(CFieldVisitor& visitor) override;
 
+    // The block.
     CByteArray m_arrData;
 
 protected:
+    // The profile is the class's; the most derived class reads the fields.
     CDestinationBlockResponse(const CBlockProfile& profile, DWORD dwContext);
 
 private:
@@ -38,25 +45,30 @@ inline constexpr CBlockProfile kPiccReset{
     {{0x30, "Reset PICC Card"}, kPiccOrUnknownValue}, "Reset Data", kCountWord};
 
 // clang-format off
-struct CRspHltb : CShaped<kHltb> { using CShaped::CShaped; };
-struct CRspDiversifyKeys : CShaped<kDiversifyKeys> { using CShaped::CShaped; };
-struct CRspSetKeys : CShaped<kSetKeys> { using CShaped::CShaped; };
-struct CRspPiccReset : CShaped<kPiccReset> { using CShaped::CShaped; };
+struct OBJCOMM_API CRspHltb : CShaped<kHltb> { using CShaped::CShaped; };
+struct OBJCOMM_API CRspDiversifyKeys : CShaped<kDiversifyKeys> { using CShaped::CShaped; };
+struct OBJCOMM_API CRspSetKeys : CShaped<kSetKeys> { using CShaped::CShaped; };
+struct OBJCOMM_API CRspPiccReset : CShaped<kPiccReset> { using CShaped::CShaped; };
 // clang-format on
 
 // Shape: WUPB and REQB carry the same two Type B request bytes.
-struct CTypeBProfile : CResponseProfile {
+struct OBJCOMM_API CTypeBProfile : CResponseProfile {
+    // The base class of the CShaped classes of such profiles.
     using Shape = CTypeBRequestResponse;
 };
 
-class CTypeBRequestResponse : public CDestinationResponse {
+// The PICC and the two bytes of a Type B request: WUPB, REQB.
+class OBJCOMM_API CTypeBRequestResponse : public CDestinationResponse {
 public:
     void VisitFields(CFieldVisitor& visitor) override;
 
+    // The application family identifier.
     BYTE m_nAfi = 0;
+    // The number of slots, as its code.
     BYTE m_nN = 0;
 
 protected:
+    // The profile is the class's; the most derived class reads the fields.
     CTypeBRequestResponse(const CTypeBProfile& profile, DWORD dwContext);
 };
 
@@ -64,47 +76,54 @@ inline constexpr CTypeBProfile kWupb{{0x38, "WUPB"}};
 inline constexpr CTypeBProfile kReqb{{0x37, "REQB"}};
 
 // clang-format off
-struct CRspWupb : CShaped<kWupb> { using CShaped::CShaped; };
-struct CRspReqb : CShaped<kReqb> { using CShaped::CShaped; };
+struct OBJCOMM_API CRspWupb : CShaped<kWupb> { using CShaped::CShaped; };
+struct OBJCOMM_API CRspReqb : CShaped<kReqb> { using CShaped::CShaped; };
 // clang-format on
 
 inline constexpr CDestinationProfile kPiccAntennaTuning{{0x32, "PICC Antenna Tuning"},
                                                         kPiccOrUnknownDestination};
 // clang-format off
-struct CRspPiccAntennaTuning : CShaped<kPiccAntennaTuning> { using CShaped::CShaped; };
+struct OBJCOMM_API CRspPiccAntennaTuning : CShaped<kPiccAntennaTuning> { using CShaped::CShaped; };
 // clang-format on
 
-class CRspAttrib : public CDestinationResponse {
+// A Type B ATTRIB command: the card's identifier, the parameters, and higher-layer
+// information.
+class OBJCOMM_API CRspAttrib : public CDestinationResponse {
 public:
     static constexpr int kSubCommand = 0x39;
 
     CRspAttrib(CInBinaryString& payload, DWORD dwContext);
     void VisitFields(CFieldVisitor& visitor) override;
 
+    // The card's four-byte identifier (PUPI), then the ATTRIB parameters, each one byte.
     CByteArray m_arrIdentifier;
-    BYTE m_nMinimumTR0 = 0;
-    BYTE m_nMinimumTR1 = 0;
-    BYTE m_nEof = 0;
-    BYTE m_nSof = 0;
-    BYTE m_nBitRateToPcd = 0;
-    BYTE m_nBitRateToPicc = 0;
-    BYTE m_nMaximumFrameSize = 0;
-    BYTE m_nProtocol = 0;
-    CByteArray m_arrInf;  // higher-layer information
+    BYTE m_nMinimumTR0 = 0;        // minimum TR0
+    BYTE m_nMinimumTR1 = 0;        // minimum TR1
+    BYTE m_nEof = 0;               // EOF
+    BYTE m_nSof = 0;               // SOF
+    BYTE m_nBitRateToPcd = 0;      // bit rate selection towards the reader
+    BYTE m_nBitRateToPicc = 0;     // bit rate selection towards the card
+    BYTE m_nMaximumFrameSize = 0;  // maximum frame size, as its code
+    BYTE m_nProtocol = 0;          // protocol type
+    CByteArray m_arrInf;           // higher-layer information
 };
 
-class CRspPiccPower : public CDestinationResponse {
+// Turns the reader's field on or off.
+class OBJCOMM_API CRspPiccPower : public CDestinationResponse {
 public:
     static constexpr int kSubCommand = 0x35;
 
     CRspPiccPower(CInBinaryString& payload, DWORD dwContext);
     void VisitFields(CFieldVisitor& visitor) override;
 
+    // Whether the field goes on.
     bool m_bPowerOn = false;
+    // The carrier field strength.
     DWORD m_dwCarrierFieldStrength = 0;
 };
 
-class CRspPiccAuthenticate : public CDestinationResponse {
+// Authenticates with the card.
+class OBJCOMM_API CRspPiccAuthenticate : public CDestinationResponse {
 public:
     static constexpr int kSubCommand = 0x34;
 
@@ -112,15 +131,18 @@ public:
     void VisitFields(CFieldVisitor& visitor) override;
 
     bool m_bFlag = false;  // travels, but is not shown
+    // The authentication data.
     CByteArray m_arrData;
 };
 
-class CRspPiccIssuePPS : public CDestinationResponse {
+// Issues a PPS to the card.
+class OBJCOMM_API CRspPiccIssuePPS : public CDestinationResponse {
 public:
     static constexpr int kSubCommand = 0x31;
 
     CRspPiccIssuePPS(CInBinaryString& payload, DWORD dwContext);
     void VisitFields(CFieldVisitor& visitor) override;
 
+    // The PPS1 byte.
     BYTE m_nPps1 = 0;
 };

@@ -1,10 +1,11 @@
 #pragma once
+#include "objcomm/export.h"
 #include "objcomm/rc_ptr.h"
 #include "objcomm/serialmem/serial_memory_operation.h"
 #include "objcomm/station/serial_memory_response.h"
 
 // One serial memory operation for one chip type.
-class CRspSerialMemoryProcess : public CSerialMemoryResponse {
+class OBJCOMM_API CRspSerialMemoryProcess : public CSerialMemoryResponse {
 public:
     static constexpr int kSubCommand = 0x0D;
 
@@ -15,5 +16,6 @@ public:
 
 protected:
     void DescribeOperations(CStringArray& list) override;
+    // The operation's wire form.
     void WriteOperations(COutBinaryString& out) override;
 };

@@ -1,21 +1,13 @@
 #include "tests/app/dialog_fixture.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <QApplication>
 #include <QKeyEvent>
 #include <QProcess>
-#include <QPushButton>
 #include <QTest>
 #include <QWindow>
-#include <algorithm>
-#include <filesystem>
 #include <map>
 
 #include "app/list_box.h"
-#include "app/registry_values.h"
-#include "app/station_settings.h"
 
 namespace station_test {
 
@@ -88,20 +80,6 @@ CStationConfigDlg& DialogTest::OpenDialog() {
     return *m_pDialog;
 }
 
-void DialogTest::Choose(const char* pszList, const CString& strEntry) {
-    auto& list = Control<CListBox>(pszList);
-    const CStringArray arrEntries = Entries(pszList);
-    const auto it = std::find(arrEntries.begin(), arrEntries.end(), strEntry);
-    ASSERT_NE(it, arrEntries.end()) << strEntry;
-    QListWidgetItem* pItem = list.item(static_cast<int>(it - arrEntries.begin()));
-    list.scrollToItem(pItem);
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(pItem).center());
-}
-
-void DialogTest::Click(const char* pszButton) {
-    QTest::mouseClick(&Control<QPushButton>(pszButton), Qt::LeftButton);
-}
-
 void DialogTest::TypeKeys(const std::string& strKeys) {
     if (QGuiApplication::platformName() == "xcb") {
         TypeThroughXServer(*m_pDialog->windowHandle(), strKeys);
@@ -122,48 +100,6 @@ CStringArray DialogTest::Entries(const char* pszList) {
     CStringArray arrEntries;
     for (int i = 0; i < list.count(); ++i) arrEntries.push_back(list.GetText(i));
     return arrEntries;
-}
-
-CString DialogTest::Selected(const char* pszList) {
-    auto& list = Control<CListBox>(pszList);
-    return list.GetText(list.GetCurSel());
-}
-
-void DialogTest::StoreText(const char* pszValue, const CString& strText) {
-    ASSERT_TRUE(WriteRegistryString(g_strStationKeyPath + pszValue, strText, false));
-}
-
-void DialogTest::StoreDword(const char* pszValue, DWORD dwValue) {
-    ASSERT_TRUE(WriteRegistryDword(g_strStationKeyPath + pszValue, dwValue));
-}
-
-CString DialogTest::StoredText(const char* pszValue) {
-    return ReadRegistryString(g_strStationKeyPath + pszValue);
-}
-
-DWORD DialogTest::StoredDword(const char* pszValue) {
-    return ReadRegistryDword(g_strStationKeyPath + pszValue);
-}
-
-bool DialogTest::RegistryUntouched() const {
-    return !std::filesystem::exists(m_pRegistry->DatabasePath());
-}
-
-// Root ignores file modes, so as root the test process takes the identity of "nobody"
-// instead, its effective IDs only, which the destructor takes back.
-void DialogTest::DenyRegistryWrites() {
-    constexpr uid_t kNobody = 65534;
-    const bool bRoot = geteuid() == 0;
-    ASSERT_EQ(chmod(m_pRegistry->Folder().c_str(), bRoot ? 0755 : 0555), 0);
-    ASSERT_EQ(chmod(m_pRegistry->DatabasePath().c_str(), bRoot ? 0644 : 0444), 0);
-    if (!bRoot) return;
-    ASSERT_EQ(setegid(kNobody), 0);
-    ASSERT_EQ(seteuid(kNobody), 0);
-    m_bAsNobody = true;
-}
-
-DialogTest::~DialogTest() {
-    if (m_bAsNobody && (seteuid(0) != 0 || setegid(0) != 0)) ADD_FAILURE() << "still nobody";
 }
 
 }  // namespace station_test

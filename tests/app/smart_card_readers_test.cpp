@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/app/fake_smart_card_service.h"
+#include "tests/support/case_name.h"
 
 namespace station_test {
 namespace {
@@ -49,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
                     kScardInsufficientBuffer},
         ListingCase{"NoReaders", {}, 0, kScardNoReaders},
         ListingCase{"NoService", {"Reader A"}, kScardNoService, kScardNoService}),
-    [](const testing::TestParamInfo<ListingCase>& info) { return info.param.pszName; });
+    CCaseName());
 
 }  // namespace
 }  // namespace station_test

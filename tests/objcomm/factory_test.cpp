@@ -23,14 +23,4 @@ TEST(Factory, ReadsTheFrameFromItsStartAndStopsAfterIt) {
     EXPECT_EQ(frame.m_nPos, static_cast<int>(bytes.size()) - 1);
 }
 
-TEST(Factory, TagIsWrittenBeforeAnyRejection) {
-    DWORD dwTag = 0xDEAD;
-    CInBinaryString unknown(PassThroughFrame(0x11, {}, 0x1234));
-    EXPECT_THROW(CObjCommResponse::Create(unknown, &dwTag, 0), CPassThruSubCmdUnknown);
-    EXPECT_EQ(dwTag, 0x1234u);
-    CInBinaryString cut(Hex("00 00 99 00"));
-    EXPECT_THROW(CObjCommResponse::Create(cut, &dwTag, 0), CPassThruParseError);
-    EXPECT_EQ(dwTag, 0u);
-}
-
 }  // namespace

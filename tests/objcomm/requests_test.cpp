@@ -7,7 +7,6 @@
 #include "objcomm/register_device_request.h"
 #include "objcomm/request_decoder.h"
 #include "tests/support/frames.h"
-#include "tests/support/pass_through_probe.h"
 
 using namespace station_test;
 
@@ -18,30 +17,6 @@ CByteArray Framed(CObjCommMessage& message, BOOL bLongLength = FALSE) {
     out.SetPrefix(kCountDWord).AppendByte(0xEE);  // BuildPacket must start from a clean string
     message.BuildPacket(out, 0x0102, "ID", bLongLength);
     return out.GetBytes();
-}
-
-TEST(BuildPacket, PassThroughBodyStartsWithSubCommandAndTag) {
-    CPassThroughProbe probe;
-    EXPECT_EQ(HexOf(Framed(probe)), "0A000313010223");
-}
-
-TEST(RegisterDevice, OnlyThePseudoIpModeCarriesTheOldName) {
-    const struct {
-        char cMode;
-        const char* pszText;
-        const char* pszPayload;
-    } cases[] = {{'0', "Over write is not allowed", "30014E00"},
-                 {'1', "Over write is allowed", "31014E00"},
-                 {'2', "Over write name and use pseudo IP", "32034F4C44014E00"},
-                 {'\xB7', "Over write is not allowed", "B7014E00"}};
-    for (const auto& c : cases) {
-        CMsgRegisterDevice request("N", {}, "OLD", 1);
-        request.m_cOverwriteMode = c.cMode;
-        EXPECT_EQ(HexOf(request.GetData().GetBytes()), c.pszPayload);
-        const CStringArray& list = request.Describe();
-        ASSERT_EQ(list.size(), c.cMode == '2' ? 8u : 6u);
-        EXPECT_EQ(list[3], c.pszText);
-    }
 }
 
 TEST(DecodeRequest, RebuildsTheStationsRequestsFromTheirFrames) {

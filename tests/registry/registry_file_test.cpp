@@ -10,6 +10,7 @@
 #include <csignal>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <map>
 
 #include "platform/format.h"
@@ -87,32 +88,14 @@ void GiveToNobody(const std::string& strPath) {
 
 using RegistryFileTest = CTempRegistryTest;
 
+// Files the registry must take for somebody else's and leave exactly as they are; those a
+// user can make without root are cases of tests/stationreg/cases/foreign_files.txt.
 TEST_F(RegistryFileTest, DamagedOrForeignFileReadsAsMissingAndIsNeverWritten) {
-    // Files the registry must take for somebody else's and leave exactly as they are.
     struct Case {
         const char* pszWhat;
         void (*write)(const std::string&);
         bool bNeedsRoot = false;  // to make a file of another user
     } const cases[] = {
-        {"text file",
-         [](const std::string& strPath) {
-             WriteFileBytes(strPath,
-                            BytesOf("PrinterName=Simulator\nObjectCommunicatorPort=1500\n"));
-         }},
-        {"SQLite header then noise",
-         [](const std::string& strPath) {
-             CByteArray data = BytesOf(std::string("SQLite format 3\0", 16));
-             for (int i = 0; i < 4096; ++i) data.push_back(static_cast<BYTE>(i * 37 + 11));
-             WriteFileBytes(strPath, data);
-         }},
-        {"another program's database",
-         [](const std::string& strPath) {
-             sqlite3* pDb = nullptr;
-             sqlite3_open(strPath.c_str(), &pDb);
-             sqlite3_exec(pDb, "CREATE TABLE notes(text); INSERT INTO notes VALUES('keep me');",
-                          nullptr, nullptr, nullptr);
-             sqlite3_close(pDb);
-         }},
         {"registry with damaged pages",
          [](const std::string& strPath) {
              // The second writer copies what the first left in the log into the database.
@@ -126,12 +109,6 @@ TEST_F(RegistryFileTest, DamagedOrForeignFileReadsAsMissingAndIsNeverWritten) {
              const std::string strLog = strPath + "-wal";
              WriteFileBytes(strLog, CByteArray(ReadFileBytes(strLog).size()));
          }},
-        {"registry that others may write",
-         [](const std::string& strPath) {
-             ASSERT_EQ(WriteDword("ObjectCommunicatorPort", 1600), ERROR_SUCCESS);
-             ASSERT_EQ(chmod(strPath.c_str(), 0666), 0);
-         }},
-        {"FIFO", [](const std::string& strPath) { ASSERT_EQ(mkfifo(strPath.c_str(), 0644), 0); }},
         {"empty file of another user",
          [](const std::string& strPath) {
              WriteFileBytes(strPath, {});
@@ -203,48 +180,6 @@ TEST_F(RegistryFileTest, RegistryDamagedAwayFromTheWriteIsNotWrittenEither) {
     EXPECT_TRUE(ReadFileBytes(strPath) == data) << "the file changed";
 }
 
-TEST_F(RegistryFileTest, EmptyFileBecomesARegistry) {
-    WriteFileBytes(m_registry->DatabasePath(), {});
-    DWORD dwValue = 0;
-    EXPECT_EQ(ReadDword("ObjectCommunicatorPort", dwValue), ERROR_FILE_NOT_FOUND);
-    ASSERT_EQ(WriteDword("ObjectCommunicatorPort", 1600), ERROR_SUCCESS);
-    EXPECT_EQ(ReadDword("ObjectCommunicatorPort", dwValue), ERROR_SUCCESS);
-    EXPECT_EQ(dwValue, 1600u);
-}
-
-// As root the child becomes "nobody", since permissions do not stop root; otherwise the
-// file and its folder lose their write permission.
-TEST_F(RegistryFileTest, ReadOnlyFileIsReadButNeverWritten) {
-    ASSERT_EQ(WriteDword("ObjectCommunicatorPort", 1600), ERROR_SUCCESS);
-    const std::string strPath = m_registry->DatabasePath();
-    const bool bRoot = geteuid() == 0;
-    ASSERT_EQ(chmod(strPath.c_str(), bRoot ? 0644 : 0444), 0);
-    ASSERT_EQ(chmod(m_registry->Folder().c_str(), bRoot ? 0755 : 0555), 0);
-    const CByteArray original = ReadFileBytes(strPath);
-    const std::string strNewFile = m_registry->Folder() + "/sub/registry.db";
-
-    const int nFailures = WaitFunction(StartFunction(
-        [&] {
-            DWORD dwValue = 0;
-            HKEY hKey = nullptr;
-            int nFailed = ReadDword("ObjectCommunicatorPort", dwValue) != ERROR_SUCCESS ? 1 : 0;
-            nFailed |= dwValue != 1600 ? 2 : 0;
-            nFailed |= WriteDword("ObjectCommunicatorPort", 1700) != ERROR_ACCESS_DENIED ? 4 : 0;
-            nFailed |= RegOpenKeyExA(HKEY_LOCAL_MACHINE, kStationKey, 0, KEY_WRITE, &hKey) !=
-                               ERROR_ACCESS_DENIED
-                           ? 8
-                           : 0;
-            setenv("STATION_REGISTRY", strNewFile.c_str(), 1);
-            nFailed |= WriteDword("ObjectCommunicatorPort", 1700) != ERROR_ACCESS_DENIED ? 16 : 0;
-            return nFailed;
-        },
-        true));
-
-    EXPECT_EQ(nFailures, 0) << "1 read, 2 value, 4 write, 8 open for writing, 16 new file";
-    EXPECT_TRUE(ReadFileBytes(strPath) == original) << "the file changed";
-    EXPECT_FALSE(std::filesystem::exists(strNewFile));
-}
-
 TEST_F(RegistryFileTest, FourProcessesWritingAtOnceLoseNothing) {
     constexpr int kValuesPerWriter = 100;
     constexpr char kWriters[] = {'A', 'B', 'C', 'D'};
@@ -274,41 +209,62 @@ TEST_F(RegistryFileTest, FourProcessesWritingAtOnceLoseNothing) {
     }
 }
 
-// A writer killed at each sync of its commit in turn: the next reader, unprivileged first,
-// then root, finds the value from before or after the write, and the file stays whole.
-TEST_F(RegistryFileTest, WriterKilledAtAnySyncLeavesTheLastCommitReadable) {
-    ASSERT_EQ(chmod(m_registry->Folder().c_str(), 0755), 0);
-    ASSERT_EQ(WriteDword("ObjectCommunicatorPort", 0), ERROR_SUCCESS);
-    auto readAsNobody = [] {
-        DWORD dwValue = 0;
-        const LONG lResult = ReadDword("ObjectCommunicatorPort", dwValue);
-        return lResult == ERROR_SUCCESS && dwValue < 255 ? static_cast<int>(dwValue) : 255;
+// The first column of the last row the SQL gives, run on the registry by another program.
+std::string RunSql(const std::string& strPath, const std::string& strSql) {
+    sqlite3* pDb = nullptr;
+    sqlite3_open(strPath.c_str(), &pDb);
+    std::string strResult;
+    auto keep = [](void* pResult, int, char** ppValues, char**) {
+        *static_cast<std::string*>(pResult) = ppValues[0] ? ppValues[0] : "";
+        return 0;
     };
-    DWORD dwBefore = 0;
-    DWORD dwSync = 0;
+    sqlite3_exec(pDb, strSql.c_str(), keep, &strResult, nullptr);
+    sqlite3_close(pDb);
+    return strResult;
+}
+
+// stationreg add killed at each sync in turn, each time on a registry that prepare makes
+// afresh with ObjectCommunicatorPort at dwBefore: the next reader, unprivileged first, then
+// root, finds the value from before or after the write, and the file stays whole.
+void KillWriteAtEverySync(const std::function<void(const std::string&)>& prepare, DWORD dwBefore) {
     int nStatus = 128 + SIGKILL;
-    while (nStatus == 128 + SIGKILL && ++dwSync < 40) {
+    for (DWORD dwSync = 1; nStatus == 128 + SIGKILL && dwSync < 40; ++dwSync) {
+        const CTempRegistry registry;
+        ASSERT_EQ(chmod(registry.Folder().c_str(), 0755), 0);
+        prepare(registry.DatabasePath());
         nStatus = RunKilledAtSync(
             dwSync, {"add", "HKLM\\SOFTWARE\\Quenvale\\Tarrow", "/v", "ObjectCommunicatorPort",
                      "/t", "REG_DWORD", "/d", std::to_string(dwSync), "/f"});
-        const int nNobody = WaitFunction(StartFunction(readAsNobody, true));
+        // 1 for the value from before, 2 for the new one.
+        const int nNobody = WaitFunction(StartFunction(
+            [&] {
+                DWORD dwValue = 0;
+                if (ReadDword("ObjectCommunicatorPort", dwValue) != ERROR_SUCCESS) return 0;
+                return dwValue == dwBefore ? 1 : dwValue == dwSync ? 2 : 3;
+            },
+            true));
         DWORD dwRoot = 0;
         ASSERT_EQ(ReadDword("ObjectCommunicatorPort", dwRoot), ERROR_SUCCESS) << dwSync;
         ASSERT_TRUE(dwRoot == dwBefore || dwRoot == dwSync) << dwSync << ": " << dwRoot;
-        ASSERT_EQ(nNobody, static_cast<int>(dwRoot)) << dwSync;
-        dwBefore = dwRoot;
+        ASSERT_EQ(nNobody, dwRoot == dwBefore ? 1 : 2) << dwSync;
+        EXPECT_EQ(RunSql(registry.DatabasePath(), "PRAGMA integrity_check"), "ok") << dwSync;
     }
     EXPECT_EQ(nStatus, 0) << "the last write, with no sync left to kill it at";
-    EXPECT_EQ(dwBefore, dwSync);
+}
 
-    sqlite3* pDb = nullptr;
-    sqlite3_open_v2(m_registry->DatabasePath().c_str(), &pDb, SQLITE_OPEN_READONLY, nullptr);
-    sqlite3_stmt* pStmt = nullptr;
-    sqlite3_prepare_v2(pDb, "PRAGMA integrity_check", -1, &pStmt, nullptr);
-    ASSERT_EQ(sqlite3_step(pStmt), SQLITE_ROW);
-    EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(pStmt, 0)), "ok");
-    sqlite3_finalize(pStmt);
-    sqlite3_close(pDb);
+TEST(RegistryKillTest, WriterKilledAtAnySyncLeavesTheLastCommitReadable) {
+    KillWriteAtEverySync(
+        [](const std::string&) {
+            ASSERT_EQ(WriteDword("ObjectCommunicatorPort", 0), ERROR_SUCCESS);
+        },
+        0);
+}
+
+// The first write to a file of version 1 brings it to version 2 in the same process.
+TEST(RegistryKillTest, MigrationKilledAtAnySyncLeavesTheLastCommitReadable) {
+    const CByteArray script = ReadFileBytes(VERSION1_SQL);
+    const std::string strScript(script.begin(), script.end());
+    KillWriteAtEverySync([&](const std::string& strPath) { RunSql(strPath, strScript); }, 1600);
 }
 
 // The same while the registry is first made: a reader finds no registry, never a failed

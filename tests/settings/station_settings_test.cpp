@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <tuple>
 #include <utility>
 
+#include "app/registry_value_path.h"
 #include "app/registry_values.h"
 #include "platform/registry.h"
 #include "tests/registry/temp_registry.h"
@@ -94,27 +96,6 @@ TEST_F(StationSettingsTest, SaveRegistrationWritesPrinterNameThenRegisterByNameO
     EXPECT_EQ(Loaded().GetRegisterByName(), 1u);
 }
 
-TEST_F(StationSettingsTest, SavedValuesLoadBackUnchanged) {
-    CStationSettings settings;
-    settings.SetObjectCommunicatorIp("10.1.2.3");
-    settings.SetObjectCommunicatorPort(0xFFFFFFFF);
-    settings.SetPrinterName(" Printer 1 ");
-    settings.SetStationName("STA2");
-    settings.SetReaderId("Reader A 00 00");
-    settings.SetPiccReaderId("Reader B 00 01");
-    settings.SetExtReaderId("Reader C 00 02");
-    settings.SetInstallPath("/opt/station");
-    settings.SetRegisterByName(7);
-    settings.SetSuppressDialogs(1);
-    settings.Save();
-
-    // InstallPath is never written, so it comes back empty.
-    EXPECT_EQ(Fields(Loaded()),
-              std::make_tuple(CString("10.1.2.3"), DWORD{0xFFFFFFFF}, CString(" Printer 1 "),
-                              CString("STA2"), CString("Reader A 00 00"), CString("Reader B 00 01"),
-                              CString("Reader C 00 02"), CString(), DWORD{7}, DWORD{1}));
-}
-
 TEST_F(StationSettingsTest, UnusableStoredValuesLoadAsTheirDefaults) {
     const std::pair<const char*, void (*)()> cases[] = {
         {"zero port", [] { WriteRegistryDword(PathOf("ObjectCommunicatorPort"), 0); }},
@@ -153,6 +134,19 @@ TEST_F(StationSettingsTest, DamagedRegistryLoadsDefaultsAndSaveLeavesItAlone) {
     EXPECT_EQ(Fields(Loaded()), kDefaults);
     Loaded().Save();
     EXPECT_TRUE(ReadFileBytes(m_registry->DatabasePath()) == damaged) << "the file changed";
+}
+
+// A path whose first component is no full root name opens nothing and makes no registry.
+TEST_F(StationSettingsTest, UnknownRootFailsEveryOpen) {
+    for (const char* pszRoot : {"HKLM", "HKEY_LOCAL_MACHINE_X", "SOFTWARE", ""}) {
+        const CString strPath = CString(pszRoot) + "\\SOFTWARE\\Quenvale\\Tarrow\\PrinterName";
+        CRegistryValuePath path(strPath, false);
+        EXPECT_FALSE(path.OpenForWriting()) << pszRoot;
+        EXPECT_FALSE(path.OpenForReading(KEY_READ)) << pszRoot;
+        EXPECT_FALSE(WriteRegistryString(strPath, "Printer", false)) << pszRoot;
+        EXPECT_EQ(ReadRegistryString(strPath), "") << pszRoot;
+    }
+    EXPECT_FALSE(std::filesystem::exists(m_registry->DatabasePath()));
 }
 
 }  // namespace

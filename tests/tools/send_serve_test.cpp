@@ -1,7 +1,7 @@
-// objcomm send against objcomm serve, both as the built program, over loopback.
+// objcomm serve as the built program, over loopback, to clients that misbehave; what send
+// prints against it is a case of tests/tools/process_cases.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <csignal>
 #include <memory>
 
@@ -10,7 +10,6 @@
 #include "platform/format.h"
 #include "tests/support/child_process.h"
 #include "tests/support/frames.h"
-#include "tests/support/loopback.h"
 
 using namespace station_test;
 
@@ -19,129 +18,23 @@ namespace {
 const std::string kTool = OBJCOMM_TOOL_PATH;
 const std::string kListening = "listening on 127.0.0.1:";
 
-std::vector<std::string> Joined(std::vector<std::string> first,
-                                const std::vector<std::string>& second) {
-    first.insert(first.end(), second.begin(), second.end());
-    return first;
-}
-
-// objcomm serve on a port the system picks, ready once its first line is read.
-class CServeProcess {
-public:
-    explicit CServeProcess(const std::vector<std::string>& args)
-        : m_process(Joined({kTool, "serve", "--listen", "127.0.0.1:0"}, args), true) {
-        const std::string line = m_process.ReadLine();
+// A fresh objcomm serve per test, on a port the system picks, and raw frames to it, as a
+// faulty or hostile client would send.
+class ServeTest : public testing::Test {
+protected:
+    void Start(std::vector<std::string> args) {
+        args.insert(args.begin(), {kTool, "serve", "--listen", "127.0.0.1:0"});
+        serve = std::make_unique<CChildProcess>(args, true);
+        const std::string line = serve->ReadLine();
         EXPECT_EQ(line.rfind(kListening, 0), 0u) << line;
         if (line.size() > kListening.size()) m_nPort = std::stoul(line.substr(kListening.size()));
     }
-
-    UINT GetPort() const { return m_nPort; }
     std::string GetAddress() const { return "127.0.0.1:" + std::to_string(m_nPort); }
-    CChildProcess& Process() { return m_process; }
-
-private:
-    CChildProcess m_process;
-    UINT m_nPort = 0;
-};
-
-// --- one exchange per case: what send prints and returns, what serve logs ---
-
-struct ExchangeCase {
-    const char* pszName;
-    std::vector<std::string> serveArgs;
-    std::vector<std::string> sendArgs;
-    int nStatus;
-    const char* pszOut;       // expected within send's standard output
-    const char* pszErr;       // expected within send's standard error
-    const char* pszServeLog;  // expected within serve's line for the request
-};
-
-void PrintTo(const ExchangeCase& c, std::ostream* os) {
-    *os << c.pszName;
-}
-
-class ExchangeTest : public testing::TestWithParam<ExchangeCase> {
-protected:
-    void SetUp() override {
-        serve = std::make_unique<CServeProcess>(Joined({"--count", "1"}, GetParam().serveArgs));
-    }
-
-    std::unique_ptr<CServeProcess> serve;
-};
-
-TEST_P(ExchangeTest, SendPrintsTheOutcomeAndServeLogsTheRequest) {
-    const ExchangeCase& c = GetParam();
-    const CProcessResult sent =
-        RunProcess(Joined({kTool, "send", "--to", serve->GetAddress()}, c.sendArgs));
-
-    EXPECT_EQ(sent.nStatus, c.nStatus) << sent.strErr;
-    EXPECT_NE(sent.strOut.find(c.pszOut), std::string::npos) << sent.strOut;
-    EXPECT_NE(sent.strErr.find(c.pszErr), std::string::npos) << sent.strErr;
-    if (c.nStatus != 0) {
-        EXPECT_EQ(std::count(sent.strErr.begin(), sent.strErr.end(), '\n'), 1) << "one line";
-    }
-    const std::string logged = serve->Process().ReadLine();
-    EXPECT_NE(logged.find(c.pszServeLog), std::string::npos) << logged;
-    EXPECT_EQ(serve->Process().Wait(), 0);
-}
-
-std::string ExchangeCaseName(const testing::TestParamInfo<ExchangeCase>& info) {
-    return info.param.pszName;
-}
-
-constexpr const char* kHealthLogged = "CMsgHealthCheck command=153 form=long id=0123456789ABCDEF";
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Exchanges, ExchangeTest, testing::Values(
-    ExchangeCase{"HealthCheck", {}, {"health"}, 0,
-        "CRspHealthCheck command=153 form=long tag=0\nCommand: Health Request Acknowledge\ndata:\n",
-        "", kHealthLogged},
-    ExchangeCase{"RegisterDevice", {}, {"register", "--name", "STA7", "--old", "STA1"}, 0,
-        "Device Registered: STA7", "",
-        "Old Personalization Device Name: STA1; Personalization Device Name: STA7"},
-    ExchangeCase{"ErrorReplyStillCountsAsAnswered", {"--reply", "error:93"}, {"health"}, 0,
-        "Error Code: UnKnown Command", "", kHealthLogged},
-    ExchangeCase{"JsonOnBothSides", {"--json"}, {"--json", "health"}, 0,
-        R"({"class":"CRspHealthCheck","command":153,)", "",
-        R"({"request":"CMsgHealthCheck","command":153,"form":"long")"},
-    ExchangeCase{"FaultClose", {"--fault", "close"}, {"health"}, 4,
-        "", "closed the connection without responding", kHealthLogged},
-    ExchangeCase{"FaultSilent", {"--fault", "silent"}, {"--timeout", "0.3", "health"}, 4,
-        "", "did not respond within 0.3 s", kHealthLogged},
-    ExchangeCase{"FaultDrip", {"--fault", "drip"}, {"health"}, 0,
-        "CRspHealthCheck", "", kHealthLogged},
-    ExchangeCase{"FaultTruncate", {"--fault", "truncate"}, {"health"}, 4,
-        "", "closed the connection without responding", kHealthLogged},
-    ExchangeCase{"FaultCorrupt", {"--fault", "corrupt"}, {"health"}, 1,
-        "rejected: CPassThruChecksumError", "malformed response (CPassThruChecksumError)",
-        kHealthLogged}),
-    ExchangeCaseName);
-// clang-format on
-
-TEST(SendTest, RefusedConnectionExitsWithThree) {
-    UINT nPort = 0;
-    const SOCKET hBound = BindLoopback(nPort);
-    const std::string strTo = "127.0.0.1:" + std::to_string(nPort);
-    const CProcessResult refused = RunProcess({kTool, "send", "--to", strTo, "health"});
-    EXPECT_EQ(refused.nStatus, 3);
-    EXPECT_EQ(refused.strOut, "");
-    EXPECT_EQ(refused.strErr, "objcomm send: cannot connect to " + strTo + "\n");
-    closesocket(hBound);
-}
-
-// --- serve's own life ---
-
-// A fresh serve per test, and raw frames to it, as a faulty or hostile client would send.
-class ServeTest : public testing::Test {
-protected:
-    void Start(const std::vector<std::string>& args) {
-        serve = std::make_unique<CServeProcess>(args);
-    }
 
     std::unique_ptr<CObjCommConnection> Connect() {
         auto connection = std::make_unique<CObjCommConnection>();
         connection->SetTimeouts(std::chrono::seconds(5), std::chrono::seconds(5));
-        EXPECT_TRUE(connection->Connect("127.0.0.1", serve->GetPort()));
+        EXPECT_TRUE(connection->Connect("127.0.0.1", m_nPort));
         return connection;
     }
 
@@ -155,7 +48,8 @@ protected:
                      : (response->GetCommand() == 0x99 ? "CRspHealthCheck" : "other");
     }
 
-    std::unique_ptr<CServeProcess> serve;
+    std::unique_ptr<CChildProcess> serve;
+    UINT m_nPort = 0;
 };
 
 class ServeStopTest : public ServeTest, public testing::WithParamInterface<int> {};
@@ -164,8 +58,8 @@ class ServeStopTest : public ServeTest, public testing::WithParamInterface<int> 
 TEST_P(ServeStopTest, StopSignalEndsServeWithStatusZero) {
     Start({});
     const auto idle = Connect();
-    serve->Process().Signal(GetParam());
-    EXPECT_EQ(serve->Process().Wait(), 0);
+    serve->Signal(GetParam());
+    EXPECT_EQ(serve->Wait(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Signals, ServeStopTest, testing::Values(SIGINT, SIGTERM));
@@ -179,8 +73,8 @@ TEST_F(ServeTest, MalformedRequestsAreAnsweredAndAHugeClaimOnlyEndsItsConnection
     EXPECT_EQ(AnswerTo(*connection, badChecksum), "CRspError 91");
     EXPECT_EQ(AnswerTo(*connection, Hex("01 00 00 01")), "CRspError 93");
     // Lines come after answers and connections run side by side: read this one's first.
-    EXPECT_NE(serve->Process().ReadLine().find("malformed: bad checksum"), std::string::npos);
-    EXPECT_NE(serve->Process().ReadLine().find("unknown command=1 form=short"), std::string::npos);
+    EXPECT_NE(serve->ReadLine().find("malformed: bad checksum"), std::string::npos);
+    EXPECT_NE(serve->ReadLine().find("unknown command=1 form=short"), std::string::npos);
 
     connection = Connect();
     EXPECT_EQ(AnswerTo(*connection, Hex("02 00 99 FF FF FF FF")), "");
@@ -188,9 +82,9 @@ TEST_F(ServeTest, MalformedRequestsAreAnsweredAndAHugeClaimOnlyEndsItsConnection
     connection = Connect();
     EXPECT_EQ(AnswerTo(*connection, LongFrame(0x99, {})), "CRspHealthCheck");
     connection.reset();
-    EXPECT_NE(serve->Process().ReadLine().find("CMsgHealthCheck command=153"), std::string::npos);
-    EXPECT_EQ(serve->Process().Wait(), 0);
-    EXPECT_NE(serve->Process().GetErrors().find("declared a body over 16 MiB"), std::string::npos);
+    EXPECT_NE(serve->ReadLine().find("CMsgHealthCheck command=153"), std::string::npos);
+    EXPECT_EQ(serve->Wait(), 0);
+    EXPECT_NE(serve->GetErrors().find("declared a body over 16 MiB"), std::string::npos);
 }
 
 // --- hostile clients, and output nobody takes ---
@@ -200,7 +94,7 @@ TEST_F(ServeTest, IdleClientHoldsUpNoOtherClient) {
     const auto idle = Connect();
     // send gives up after 3 s: an answer at all shows that the idle client stalled nothing.
     const CProcessResult sent =
-        RunProcess({kTool, "send", "--to", serve->GetAddress(), "--timeout", "3", "health"});
+        RunProcess({kTool, "send", "--to", GetAddress(), "--timeout", "3", "health"});
     EXPECT_EQ(sent.nStatus, 0) << sent.strErr;
 }
 
@@ -223,35 +117,22 @@ TEST_F(ServeTest, SilentConnectionIsClosedAfterTheIdleTimeOut) {
 // As `serve | head -1` leaves it: the reader of the log is gone after the first line.
 TEST_F(ServeTest, LogNobodyReadsEndsTheLogButNotTheServing) {
     Start({});
-    serve->Process().CloseOutput();
+    serve->CloseOutput();
     for (int i = 0; i < 2; ++i)
         EXPECT_EQ(AnswerTo(*Connect(), LongFrame(0x99, {})), "CRspHealthCheck");
-    serve->Process().Signal(SIGTERM);
-    EXPECT_EQ(serve->Process().Wait(), 1);
-    EXPECT_EQ(serve->Process().GetErrors(),
+    serve->Signal(SIGTERM);
+    EXPECT_EQ(serve->Wait(), 1);
+    EXPECT_EQ(serve->GetErrors(),
               "objcomm serve: cannot write the log: Broken pipe; serving on without it\n");
 }
 
-TEST_F(ServeTest, ToolsFailWithOneLineWhenTheirOutputOrInputFails) {
+// The other tools' streams, and what send prints, are cases of tests/tools/process_cases.
+TEST_F(ServeTest, SendFailsWithFiveWhenItsOutputCannotBeWritten) {
     Start({"--count", "1"});
-    const std::string strFull = ": cannot write standard output: No space left on device\n";
-    const struct {
-        std::vector<std::string> args;
-        const char* pszStdin;
-        int nStatus;
-        std::string strErr;
-    } cases[] = {
-        {{"decode", "99000099"}, nullptr, 1, "objcomm decode" + strFull},
-        {{"frame", "health"}, nullptr, 1, "objcomm frame" + strFull},
-        {{"send", "--to", serve->GetAddress(), "health"}, nullptr, 5, "objcomm send" + strFull},
-        {{"decode"}, "/tmp", 1, "objcomm decode: cannot read standard input: Is a directory\n"},
-    };
-    for (const auto& c : cases) {
-        const CProcessResult run =
-            RunProcess(Joined({kTool}, c.args), {.pszStdin = c.pszStdin, .pszStdout = "/dev/full"});
-        EXPECT_EQ(run.nStatus, c.nStatus) << c.args[0];
-        EXPECT_EQ(run.strErr, c.strErr);
-    }
+    const CProcessResult run =
+        RunProcess({kTool, "send", "--to", GetAddress(), "health"}, {.pszStdout = "/dev/full"});
+    EXPECT_EQ(run.nStatus, 5);
+    EXPECT_EQ(run.strErr, "objcomm send: cannot write standard output: No space left on device\n");
 }
 
 }  // namespace

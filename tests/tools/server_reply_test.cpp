@@ -6,6 +6,7 @@
 
 #include "objcomm/health_check_request.h"
 #include "objcomm/register_device_request.h"
+#include "tests/support/case_name.h"
 #include "tests/support/frames.h"
 #include "tools/objcomm/request_log.h"
 
@@ -43,10 +44,6 @@ struct ReplyCase {
     CByteArray expected;
 };
 
-void PrintTo(const ReplyCase& c, std::ostream* os) {
-    *os << c.pszName;
-}
-
 class ServerReplyTest : public testing::TestWithParam<ReplyCase> {};
 
 TEST_P(ServerReplyTest, AnswersByTheMode) {
@@ -55,37 +52,20 @@ TEST_P(ServerReplyTest, AnswersByTheMode) {
               HexOf(GetParam().expected));
 }
 
-std::string ReplyCaseName(const testing::TestParamInfo<ReplyCase>& info) {
-    return info.param.pszName;
-}
-
+// The normal answers, error:HH and swap are answered through a running serve by the serve
+// and dialog tests.
 INSTANTIATE_TEST_SUITE_P(
     Modes, ServerReplyTest,
     testing::Values(
-        ReplyCase{"HealthInTheLongForm", "normal", HealthRequest(true), LongFrame(0x99, {}, kId)},
         ReplyCase{"HealthInTheShortForm", "normal", HealthRequest(false), ShortFrame(0x99, {})},
-        ReplyCase{"RegisterCarriesTheName", "normal", RegisterRequest(),
-                  LongFrame(0x06, Hex("53 54 41 37"), kId)},
         // A short-form Register Device is still answered in the only form its answer has.
         ReplyCase{"ShortRegisterGetsALongAnswer", "normal", ShortFrame(0x06, Hex("30 00 00")),
                   LongFrame(0x06, {}, "")},
-        ReplyCase{"UnknownCommand", "normal", LongFrame(0x0A, Hex("13 00 00"), kId),
-                  LongFrame(0xFF, {0x93}, kId)},
-        ReplyCase{"BadChecksum", "normal", WithChecksumOff(HealthRequest(false)),
-                  ShortFrame(0xFF, {0x91})},
-        ReplyCase{"RegisterPayloadCutShort", "normal", LongFrame(0x06, Hex("32 05 41"), kId),
-                  LongFrame(0xFF, {0x91}, kId)},
-        ReplyCase{"RegisterPayloadWithBytesLeftOver", "normal",
-                  LongFrame(0x06, Hex("30 00 00 00"), kId), LongFrame(0xFF, {0x91}, kId)},
-        ReplyCase{"ErrorToEveryRequest", "error:42", RegisterRequest(),
-                  LongFrame(0xFF, {0x42}, kId)},
-        ReplyCase{"SwapHealth", "swap", HealthRequest(true), LongFrame(0x06, {}, kId)},
-        ReplyCase{"SwapRegister", "swap", RegisterRequest(), LongFrame(0x99, {}, kId)},
         ReplyCase{"SwapStillRejectsBadChecksum", "swap", WithChecksumOff(RegisterRequest()),
                   LongFrame(0xFF, {0x91}, kId)},
         ReplyCase{"RawEvenToAMalformedRequest", "raw:01-02", WithChecksumOff(RegisterRequest()),
                   Hex("01 02")}),
-    ReplyCaseName);
+    CCaseName());
 
 TEST(ReceivedRequestTest, LogLineNamesTheRequestAndItsFields) {
     const struct {

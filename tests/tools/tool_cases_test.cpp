@@ -4,14 +4,9 @@
 // ends at the next case, at a "#" comment or at the end of the file.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <fstream>
 #include <sstream>
 
-#include "objcomm/errors.h"
-#include "objcomm/frame_reader.h"
-#include "objcomm/hex.h"
-#include "tests/support/frames.h"
 #include "tools/objcomm/commands.h"
 
 namespace {
@@ -75,25 +70,6 @@ std::vector<CCase> ReadCases(const std::string& strPath) {
     return cases;
 }
 
-// The frame of a case that decodes one frame whole, with the context it is decoded in.
-bool DecodedFrame(const CCase& c, CByteArray& frame, DWORD& dwContext) {
-    const bool bDecode = c.nStatus == 0 && c.words.size() >= 2 && c.words.front() == "decode";
-    dwContext = std::count(c.words.begin(), c.words.end(), "--extended") > 0 ? 1 : 0;
-    return bDecode && ParseHexBytes(c.words.back(), frame, nullptr);
-}
-
-// The frame again, its body cut to nLength bytes.
-CByteArray WithBodyCut(const CByteArray& frame, size_t nLength) {
-    CFrameLayout layout;
-    ReadFrameLayout(frame, layout);
-    CByteArray body = FrameBody(frame, layout);
-    body.resize(nLength);
-    if (!IsLongForm(layout.nForm)) return station_test::ShortFrame(layout.nCommand, body);
-    const CString strId = FrameIdentifier(frame, layout);
-    return layout.nForm == kLongForm32 ? station_test::LongFrame32(layout.nCommand, body, strId)
-                                       : station_test::LongFrame(layout.nCommand, body, strId);
-}
-
 class ToolCasesTest : public testing::TestWithParam<const char*> {
 protected:
     std::string Path() const { return std::string(TOOL_CASES_DIR "/") + GetParam() + ".cases"; }
@@ -110,26 +86,6 @@ TEST_P(ToolCasesTest, EveryCaseGivesItsOutputAndStatus) {
         EXPECT_EQ(RunObjcomm(c.words, in, out, err), c.nStatus);
         EXPECT_EQ(out.str(), c.strOut);
         EXPECT_EQ(err.str(), c.strErr);
-    }
-}
-
-// Each frame that decodes, its body cut at every length: a response or a format error,
-// never anything else; what a constructor built before the cut is freed (LeakSanitizer).
-TEST_P(ToolCasesTest, EveryCutPayloadDecodesOrIsRejected) {
-    for (const CCase& c : ReadCases(Path())) {
-        CByteArray frame;
-        DWORD dwContext = 0;
-        if (!DecodedFrame(c, frame, dwContext)) continue;
-        CFrameLayout layout;
-        ReadFrameLayout(frame, layout);
-        for (size_t n = 0; n < layout.nBodyLength; ++n) {
-            CInBinaryString cut(WithBodyCut(frame, n));
-            DWORD dwTag = 0;
-            try {
-                delete CObjCommResponse::Create(cut, &dwTag, dwContext);
-            } catch (const CPassThruFormatError&) {
-            }
-        }
     }
 }
 

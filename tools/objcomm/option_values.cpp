@@ -1,27 +1,19 @@
 #include "tools/objcomm/option_values.h"
 
-#include <cerrno>
 #include <cmath>
 #include <cstdlib>
 
+#include "platform/unsigned_number.h"
 #include "tools/objcomm/usage_error.h"
 
 unsigned long ParseNumberArgument(const std::string& strOption, const std::string& strText,
                                   unsigned long nMax) {
-    const bool bHex =
-        strText.size() > 2 && strText[0] == '0' && (strText[1] == 'x' || strText[1] == 'X');
-    const std::string digits = bHex ? strText.substr(2) : strText;
-    const bool bAllDigits =
-        !digits.empty() && digits.find_first_not_of(bHex ? "0123456789abcdefABCDEF"
-                                                         : "0123456789") == std::string::npos;
-    errno = 0;
-    const unsigned long value =
-        bAllDigits ? std::strtoul(digits.c_str(), nullptr, bHex ? 16 : 10) : 0;
-    if (!bAllDigits || errno == ERANGE || value > nMax) {
+    unsigned long long nValue = 0;
+    if (!ParseUnsignedNumber(strText, true, nMax, nValue)) {
         throw CUsageError(strOption + " takes a number from 0 to " + std::to_string(nMax) +
                           ", not '" + strText + "'");
     }
-    return value;
+    return static_cast<unsigned long>(nValue);
 }
 
 std::chrono::milliseconds ParseSecondsArgument(const std::string& strOption,

@@ -1,94 +1,153 @@
 #include "tools/stationreg/command_line.h"
 
-#include <cctype>
-#include <cstring>
+#include <algorithm>
 
 #include "platform/no_case.h"
 #include "tools/stationreg/value_data.h"
 
 namespace {
 
-enum class EArguments { KeyAndFlags, KeyAndName, None };
+enum class EArguments { kKeyAndSwitches, kKeyAndName, kNone };
 
-// What each operation takes: KEY then flags (those it allows and those it needs), KEY then
-// a bare value name (get), or nothing at all (init).
 struct COperationSyntax {
     const char* pszName;
     EOperation operation;
     EArguments arguments;
-    const char* pszFlags;
-    const char* pszRequired;
 };
 
 constexpr COperationSyntax kOperations[] = {
-    {"query", EOperation::Query, EArguments::KeyAndFlags, "v", ""},
-    {"add", EOperation::Add, EArguments::KeyAndFlags, "vtdf", "vd"},
-    {"delete", EOperation::Delete, EArguments::KeyAndFlags, "vf", ""},
-    {"get", EOperation::Get, EArguments::KeyAndName, "", ""},
-    {"init", EOperation::Init, EArguments::None, "", ""},
+    {"query", EOperation::kQuery, EArguments::kKeyAndSwitches},
+    {"add", EOperation::kAdd, EArguments::kKeyAndSwitches},
+    {"delete", EOperation::kDelete, EArguments::kKeyAndSwitches},
+    {"get", EOperation::kGet, EArguments::kKeyAndName},
+    {"init", EOperation::kInit, EArguments::kNone},
+};
+
+// A switch of one operation: its name after / or -, whether the next word is its argument,
+// and what it sets; false when the argument will not do.
+struct CSwitch {
+    const char* pszName;
+    EOperation operation;
+    bool bArgument;
+    bool (*apply)(CRegCommand& command, const CString& strArgument);
+};
+
+bool SetValueName(CRegCommand& command, const CString& strName) {
+    command.strValueName = strName;
+    return true;
+}
+
+bool SetDefaultValue(CRegCommand& command, const CString&) {
+    command.strValueName = "";
+    return true;
+}
+
+bool SetAllValues(CRegCommand& command, const CString&) {
+    command.bAllValues = true;
+    return true;
+}
+
+bool SetType(CRegCommand& command, const CString& strType) {
+    return ValueTypeFromName(strType, command.dwType);
+}
+
+bool SetSeparator(CRegCommand& command, const CString& strSeparator) {
+    command.strSeparator = strSeparator;
+    return strSeparator.size() == 1;
+}
+
+bool SetData(CRegCommand& command, const CString& strData) {
+    command.strData = strData;
+    return true;
+}
+
+bool SetRecursive(CRegCommand& command, const CString&) {
+    command.bRecursive = true;
+    return true;
+}
+
+bool SetForce(CRegCommand& command, const CString&) {
+    command.bForce = true;
+    return true;
+}
+
+// /s means two things, as in reg: the recursion of query, the separator of add.
+constexpr CSwitch kSwitches[] = {
+    {"v", EOperation::kQuery, true, SetValueName},
+    {"ve", EOperation::kQuery, false, SetDefaultValue},
+    {"s", EOperation::kQuery, false, SetRecursive},
+    {"v", EOperation::kAdd, true, SetValueName},
+    {"ve", EOperation::kAdd, false, SetDefaultValue},
+    {"t", EOperation::kAdd, true, SetType},
+    {"s", EOperation::kAdd, true, SetSeparator},
+    {"d", EOperation::kAdd, true, SetData},
+    {"f", EOperation::kAdd, false, SetForce},
+    {"v", EOperation::kDelete, true, SetValueName},
+    {"ve", EOperation::kDelete, false, SetDefaultValue},
+    {"va", EOperation::kDelete, false, SetAllValues},
+    {"f", EOperation::kDelete, false, SetForce},
 };
 
 bool IsHelp(const CString& strArg) {
-    return strArg == "--help" || strArg == "/?" || strArg == "-?";
+    return strArg == "--help" || strArg == "/?" || strArg == "-?" || EqualsNoCase(strArg, "/h") ||
+           EqualsNoCase(strArg, "-h");
 }
 
-// The flag letter of "/x" or "-X", lower-cased; 0 for anything else.
-char FlagLetter(const CString& strArg) {
-    const bool bFlag = strArg.size() == 2 && (strArg[0] == '/' || strArg[0] == '-');
-    return bFlag ? static_cast<char>(std::tolower(static_cast<unsigned char>(strArg[1]))) : 0;
+const CSwitch* FindSwitch(EOperation operation, const CString& strArg) {
+    if (strArg.size() < 2 || (strArg[0] != '/' && strArg[0] != '-')) return nullptr;
+    for (const CSwitch& option : kSwitches) {
+        if (option.operation == operation && EqualsNoCase(strArg.substr(1), option.pszName)) {
+            return &option;
+        }
+    }
+    return nullptr;
 }
 
-EParseResult ParseFlags(const COperationSyntax& syntax, const CStringArray& arrArgs, size_t nFirst,
-                        CRegCommand& command) {
-    CString strSeen;
-    CString strType = "REG_SZ";
-    for (size_t i = nFirst; i < arrArgs.size(); ++i) {
-        if (IsHelp(arrArgs[i])) return EParseResult::Help;
-        const char cFlag = FlagLetter(arrArgs[i]);
-        if (cFlag == 0 || !std::strchr(syntax.pszFlags, cFlag) ||
-            strSeen.find(cFlag) != CString::npos) {
-            return EParseResult::InvalidSyntax;
+EParseResult ParseSwitches(const CStringArray& arrArgs, CRegCommand& command) {
+    CStringArray arrSeen;
+    for (size_t i = 2; i < arrArgs.size(); ++i) {
+        const CSwitch* pSwitch = FindSwitch(command.operation, arrArgs[i]);
+        if (!pSwitch || std::ranges::count(arrSeen, pSwitch->pszName) > 0) {
+            return EParseResult::kInvalidSyntax;
         }
-        strSeen += cFlag;
-        if (cFlag == 'f') {
-            command.bForce = true;
-            continue;
+        arrSeen.push_back(pSwitch->pszName);
+        if (pSwitch->bArgument && ++i == arrArgs.size()) return EParseResult::kInvalidSyntax;
+        if (!pSwitch->apply(command, pSwitch->bArgument ? arrArgs[i] : CString())) {
+            return EParseResult::kInvalidSyntax;
         }
-        if (++i == arrArgs.size()) return EParseResult::InvalidSyntax;
-        if (cFlag == 'v') command.strValueName = arrArgs[i];
-        if (cFlag == 't') strType = arrArgs[i];
-        if (cFlag == 'd') command.strData = arrArgs[i];
     }
-    for (const char* p = syntax.pszRequired; *p; ++p) {
-        if (strSeen.find(*p) == CString::npos) return EParseResult::InvalidSyntax;
-    }
-    command.dwType = ValueTypeFromName(strType);
-    return command.dwType != 0 ? EParseResult::Command : EParseResult::InvalidSyntax;
+    // One value at most: /v, /ve or /va, the switches whose names start with v.
+    const auto nValueSwitches = std::ranges::count_if(
+        arrSeen, [](const CString& strName) { return strName.starts_with('v'); });
+    return nValueSwitches <= 1 ? EParseResult::kCommand : EParseResult::kInvalidSyntax;
 }
 
 }  // namespace
 
 EParseResult ParseCommandLine(const CStringArray& arrArgs, CRegCommand& command) {
-    // Help counts where a word may stand, not as the argument of a flag ("/d --help").
-    for (size_t i = 0; i < arrArgs.size() && i < 2; ++i) {
-        if (IsHelp(arrArgs[i])) return EParseResult::Help;
+    if (arrArgs.empty()) return EParseResult::kInvalidSyntax;
+    if (IsHelp(arrArgs[0])) return EParseResult::kHelp;
+    const auto pSyntax = std::ranges::find_if(kOperations, [&](const COperationSyntax& syntax) {
+        return EqualsNoCase(arrArgs[0], syntax.pszName);
+    });
+    if (pSyntax == std::end(kOperations)) return EParseResult::kInvalidSyntax;
+    command.operation = pSyntax->operation;
+    if (arrArgs.size() > 1 && IsHelp(arrArgs[1])) {
+        return arrArgs.size() == 2 ? EParseResult::kHelp : EParseResult::kInvalidSyntax;
     }
-    if (arrArgs.empty()) return EParseResult::InvalidSyntax;
-    for (const COperationSyntax& syntax : kOperations) {
-        if (!EqualsNoCase(arrArgs[0], syntax.pszName)) continue;
-        command.operation = syntax.operation;
-        if (syntax.arguments == EArguments::None) {
-            return arrArgs.size() == 1 ? EParseResult::Command : EParseResult::InvalidSyntax;
-        }
-        if (arrArgs.size() < 2) return EParseResult::InvalidSyntax;
-        command.strKey = arrArgs[1];
-        if (syntax.arguments == EArguments::KeyAndFlags) {
-            return ParseFlags(syntax, arrArgs, 2, command);
-        }
-        if (arrArgs.size() == 3 && IsHelp(arrArgs[2])) return EParseResult::Help;
-        if (arrArgs.size() != 3) return EParseResult::InvalidSyntax;
-        command.strValueName = arrArgs[2];
-        return EParseResult::Command;
+    switch (pSyntax->arguments) {
+        case EArguments::kNone:
+            return arrArgs.size() == 1 ? EParseResult::kCommand : EParseResult::kInvalidSyntax;
+        case EArguments::kKeyAndSwitches:
+            if (arrArgs.size() < 2) return EParseResult::kInvalidSyntax;
+            command.strKey = arrArgs[1];
+            return ParseSwitches(arrArgs, command);
+        case EArguments::kKeyAndName:
+            break;
     }
-    return EParseResult::InvalidSyntax;
+    if (arrArgs.size() == 3 && IsHelp(arrArgs[2])) return EParseResult::kHelp;
+    if (arrArgs.size() != 3) return EParseResult::kInvalidSyntax;
+    command.strKey = arrArgs[1];
+    command.strValueName = arrArgs[2];
+    return EParseResult::kCommand;
 }

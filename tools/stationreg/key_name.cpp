@@ -7,7 +7,8 @@
 std::optional<CRegKeyName> ParseKeyName(const CString& strKey) {
     const char cSeparator = strKey.find('\\') == CString::npos ? '/' : '\\';
     CString strTrimmed = strKey;
-    if (!strTrimmed.empty() && strTrimmed.back() == cSeparator) strTrimmed.pop_back();
+    const bool bTrailing = !strTrimmed.empty() && strTrimmed.back() == cSeparator;
+    if (bTrailing) strTrimmed.pop_back();
 
     CStringArray arrComponents;
     SplitString(arrComponents, strTrimmed, cSeparator);
@@ -15,13 +16,18 @@ std::optional<CRegKeyName> ParseKeyName(const CString& strKey) {
         std::ranges::any_of(arrComponents, [](const CString& str) { return str.empty(); });
     const CRegistryRoot* pRoot =
         arrComponents.empty() ? nullptr : FindRegistryRoot(arrComponents[0], true);
-    if (!pRoot || bEmptyComponent) return std::nullopt;
+    // reg takes "HKCU\" for a key without a name below the root, and refuses it.
+    const bool bBareRootWithSeparator = bTrailing && arrComponents.size() == 1;
+    if (!pRoot || bEmptyComponent || bBareRootWithSeparator) return std::nullopt;
 
     CRegKeyName name{pRoot->hKey, "", pRoot->pszName};
-    for (size_t i = 1; i < arrComponents.size(); ++i) {
-        if (i > 1) name.strSubKey += '\\';
-        name.strSubKey += arrComponents[i];
-    }
-    if (!name.strSubKey.empty()) name.strDisplay += "\\" + name.strSubKey;
+    for (size_t i = 1; i < arrComponents.size(); ++i) name = ChildKeyName(name, arrComponents[i]);
     return name;
+}
+
+CRegKeyName ChildKeyName(const CRegKeyName& parent, const CString& strName) {
+    CRegKeyName child = parent;
+    child.strSubKey += (child.strSubKey.empty() ? "" : "\\") + strName;
+    child.strDisplay += "\\" + strName;
+    return child;
 }

@@ -5,7 +5,8 @@
 #include "platform/types.h"
 
 // A KEY argument: ROOT\SUB\KEY, the root short (HKLM) or full (HKEY_LOCAL_MACHINE) in any
-// case. A key without a backslash may use / instead; one trailing separator is allowed.
+// case. A key without a backslash may use / instead. One trailing separator is allowed,
+// except straight after the root.
 struct CRegKeyName {
     HKEY hRoot = nullptr;
     CString strSubKey;
@@ -13,3 +14,5 @@ struct CRegKeyName {
 };
 
 std::optional<CRegKeyName> ParseKeyName(const CString& strKey);
+// The key strName right below parent.
+CRegKeyName ChildKeyName(const CRegKeyName& parent, const CString& strName);

@@ -13,13 +13,13 @@ namespace {
 int Run(const CStringArray& arrArgs) {
     CRegCommand command;
     switch (ParseCommandLine(arrArgs, command)) {
-        case EParseResult::Help:
+        case EParseResult::kHelp:
             PrintUsage(std::cout);
             return 0;
-        case EParseResult::InvalidSyntax:
+        case EParseResult::kInvalidSyntax:
             PrintSyntaxError(std::cerr, "Invalid syntax.");
             return 1;
-        case EParseResult::Command:
+        case EParseResult::kCommand:
             break;
     }
     return RunCommand(command, std::cout, std::cerr);

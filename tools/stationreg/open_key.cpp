@@ -49,3 +49,15 @@ LONG ReadAllValues(HKEY hKey, std::vector<CRegistryValue>& values) {
         if (lResult != ERROR_SUCCESS) return lResult;
     }
 }
+
+LONG ReadSubKeyNames(HKEY hKey, CStringArray& names) {
+    char szName[kMaxKeyNameChars + 1];
+    for (DWORD dwIndex = 0;; ++dwIndex) {
+        DWORD cchName = sizeof szName;
+        const LONG lResult =
+            RegEnumKeyExA(hKey, dwIndex, szName, &cchName, nullptr, nullptr, nullptr, nullptr);
+        if (lResult == ERROR_NO_MORE_ITEMS) return ERROR_SUCCESS;
+        if (lResult != ERROR_SUCCESS) return lResult;
+        names.emplace_back(szName, cchName);
+    }
+}

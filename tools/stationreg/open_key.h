@@ -17,3 +17,5 @@ LONG CreateKey(HKEY hRoot, const CString& strSubKey, CKeyHandle& key);
 LONG ReadValue(HKEY hKey, const CString& strName, CRegistryValue& value);
 // Every value of the key, in the order they were created.
 LONG ReadAllValues(HKEY hKey, std::vector<CRegistryValue>& values);
+// The names of the keys right below, in the order RegEnumKeyExA gives them.
+LONG ReadSubKeyNames(HKEY hKey, CStringArray& names);
