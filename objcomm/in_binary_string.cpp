@@ -10,8 +10,13 @@ size_t CInBinaryString::GetRemaining() const {
     return IsExhausted() ? 0 : m_bytes.size() - static_cast<size_t>(m_nPos);
 }
 
-void CInBinaryString::ThrowAtPosition() const {
-    throw CInBinaryStringException{m_nPos};
+void CInBinaryString::RequireByte() const {
+    if (IsExhausted()) throw CInBinaryStringException{m_nPos};
+}
+
+BYTE CInBinaryString::ReadByte() {
+    RequireByte();
+    return m_bytes[static_cast<size_t>(m_nPos++)];
 }
 
 WORD CInBinaryString::ReadWord() {

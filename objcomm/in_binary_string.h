@@ -14,11 +14,8 @@ public:
     explicit CInBinaryString(CByteArray bytes) : m_bytes(std::move(bytes)) {}
     virtual ~CInBinaryString() = default;
 
-    // The next byte; inline, as every number and length of a payload is read through it.
-    BYTE ReadByte() {
-        RequireByte();
-        return m_bytes[static_cast<size_t>(m_nPos++)];
-    }
+    // The next byte.
+    BYTE ReadByte();
     // The next two bytes, big-endian.
     WORD ReadWord();
     // The next four bytes, big-endian.
@@ -50,10 +47,7 @@ public:
 
 private:
     // Throws when m_nPos is not on a byte: at or past the end, or negative.
-    void RequireByte() const {
-        if (IsExhausted()) ThrowAtPosition();
-    }
-    [[noreturn]] void ThrowAtPosition() const;
+    void RequireByte() const;
     // The length of a field in nMode, its prefix read from here.
     long long ReadFieldLength(int nMode);
     // Hands out up to nCount bytes from the cursor; throws after taking what there was.
