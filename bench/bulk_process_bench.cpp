@@ -14,6 +14,8 @@
 #include "objcomm/response.h"
 #include "objcomm/station/bulk_process_response.h"
 
+#include "allocation_count.h"
+
 namespace {
 
 // A response of 1,000 commands frees some 450 KiB at once. With glibc's default thresholds
@@ -53,11 +55,13 @@ CByteArray BulkProcessFrame(int nCommands) {
 void BM_DecodeBulkProcess(benchmark::State& state) {
     const CByteArray bytes = BulkProcessFrame(static_cast<int>(state.range(0)));
     DWORD dwTag = 0;
+    const std::size_t nAllocations = AllocationCount();
     for (auto _ : state) {
         CInBinaryString reader(bytes);
         const std::unique_ptr<CObjCommResponse> bulk(CObjCommResponse::Create(reader, &dwTag, 0));
         benchmark::DoNotOptimize(bulk.get());
     }
+    ReportAllocations(state, nAllocations, static_cast<double>(state.range(0)));
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
     state.counters["frame_bytes"] = static_cast<double>(bytes.size());
 }

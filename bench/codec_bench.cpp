@@ -13,6 +13,8 @@
 #include "objcomm/out_binary_string.h"
 #include "objcomm/response.h"
 
+#include "allocation_count.h"
+
 namespace {
 
 CByteArray SmallFrame() {
@@ -23,15 +25,19 @@ CByteArray SmallFrame() {
 }
 
 // A key-store frame of about nBodyBytes: tagged items whose repeated tags replace each
-// other, as a server that streams many attribute updates would send.
-CByteArray KeyStoreFrame(size_t nBodyBytes) {
+// other, as a server that streams many attribute updates would send. *pnItems receives the
+// number of items.
+CByteArray KeyStoreFrame(size_t nBodyBytes, int* pnItems = nullptr) {
     COutBinaryString body;
     body.SetPrefix(kCountWord);
     const CByteArray value(60, 0x41);
+    int nItems = 0;
     for (int tag = kTagNumber; body.GetSize() + value.size() + 3 <= nBodyBytes;
          tag = tag % kTagIdentifier + 1) {
         body.AppendByte(static_cast<BYTE>(tag)).AppendBytes(value);
+        ++nItems;
     }
+    if (pnItems != nullptr) *pnItems = nItems;
     COutBinaryString frame;
     frame.AppendByte(kLongForm32).SetPrefix(kCountByte).AppendString("ID");
     frame.AppendByte(kKeyStore);
@@ -39,13 +45,16 @@ CByteArray KeyStoreFrame(size_t nBodyBytes) {
     return frame.GetBytes();
 }
 
-void Decode(benchmark::State& state, const CByteArray& bytes) {
+// Counts the allocations too: per frame, and per item when nItems is given.
+void Decode(benchmark::State& state, const CByteArray& bytes, int nItems = 0) {
+    const std::size_t nAllocations = AllocationCount();
     for (auto _ : state) {
         CInBinaryString frame(bytes);
         DWORD tag = 0;
         std::unique_ptr<CObjCommResponse> response(CObjCommResponse::Create(frame, &tag, 0));
         benchmark::DoNotOptimize(response.get());
     }
+    ReportAllocations(state, nAllocations, nItems);
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
 }
 
@@ -66,7 +75,9 @@ void BM_ChecksumSmallFrame(benchmark::State& state) {
 }
 
 void BM_DecodeKeyStore(benchmark::State& state) {
-    Decode(state, KeyStoreFrame(static_cast<size_t>(state.range(0))));
+    int nItems = 0;
+    const CByteArray frame = KeyStoreFrame(static_cast<size_t>(state.range(0)), &nItems);
+    Decode(state, frame, nItems);
 }
 void BM_ChecksumKeyStore(benchmark::State& state) {
     ChecksumFloor(state, KeyStoreFrame(static_cast<size_t>(state.range(0))));

@@ -9,7 +9,9 @@ function(station_add_test)
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gmock GTest::gtest_main)
   # A list value would be split into separate properties: keep its separators escaped.
   string(REPLACE ";" "\\;" environment "${T_ENVIRONMENT}")
-  set(properties LABELS ${T_LABEL} ENVIRONMENT "${environment}")
+  # The slowest test takes seconds; one that hangs (a server never told to stop) fails in
+  # minutes instead of holding the suite for CTest's default of 25.
+  set(properties LABELS ${T_LABEL} ENVIRONMENT "${environment}" TIMEOUT 300)
   if(T_RESOURCE_LOCK)
     list(APPEND properties RESOURCE_LOCK ${T_RESOURCE_LOCK})
   endif()

@@ -38,27 +38,35 @@ long long CInBinaryString::ReadFieldLength(int nMode) {
 template <typename Sink>
 void CInBinaryString::ReadRun(long long nCount, Sink&& sink) {
     if (nCount <= 0) return;
-    // Before any iterator is formed from m_nPos, which a caller may have set anywhere.
+    // Before any pointer is formed from m_nPos, which a caller may have set anywhere.
     RequireByte();
     // The count may be a hostile claim: never size anything by it, only by what is here.
     const size_t available = GetRemaining();
     const size_t take = std::min(static_cast<unsigned long long>(nCount),
                                  static_cast<unsigned long long>(available));
-    const auto first = m_bytes.begin() + m_nPos;
-    sink(first, first + static_cast<std::ptrdiff_t>(take));
+    sink(std::span<const BYTE>(m_bytes.data() + m_nPos, take));
     m_nPos += static_cast<int>(take);
     if (take < static_cast<unsigned long long>(nCount)) throw CInBinaryStringException{m_nPos};
 }
 
 CString CInBinaryString::ReadString(int nMode) {
     CString text;
-    ReadRun(ReadFieldLength(nMode), [&](auto first, auto last) { text.assign(first, last); });
+    ReadRun(ReadFieldLength(nMode), [&](std::span<const BYTE> run) {
+        text.assign(reinterpret_cast<const char*>(run.data()), run.size());
+    });
     return text;
 }
 
 void CInBinaryString::ReadBytes(CByteArray& out, int nMode) {
     out.clear();
-    ReadRun(ReadFieldLength(nMode), [&](auto first, auto last) { out.assign(first, last); });
+    ReadRun(ReadFieldLength(nMode),
+            [&](std::span<const BYTE> run) { out.assign(run.begin(), run.end()); });
+}
+
+std::span<const BYTE> CInBinaryString::ReadField(int nMode) {
+    std::span<const BYTE> field;
+    ReadRun(ReadFieldLength(nMode), [&](std::span<const BYTE> run) { field = run; });
+    return field;
 }
 
 bool CInBinaryString::VerifyChecksum() {

@@ -1,4 +1,6 @@
 #pragma once
+#include <span>
+
 #include "objcomm/export.h"
 #include "platform/types.h"
 
@@ -25,6 +27,9 @@ public:
     CString ReadString(int nMode);
     // As ReadString, into bytes.
     void ReadBytes(CByteArray& out, int nMode);
+    // The same field, left where it lies: the bytes stay the reader's, valid until its bytes
+    // change, so a caller can build its value from them without a copy on the way.
+    std::span<const BYTE> ReadField(int nMode);
     // Reads one byte and compares it with the sum of every byte before it.
     bool VerifyChecksum();
 

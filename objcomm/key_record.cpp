@@ -28,21 +28,31 @@ int SlotOf(int nTag) {
 bool CKeyRecord::SetField(int nTag, const CByteArray& value) {
     const int slot = SlotOf(nTag);
     if (slot < 0) return false;
-    if (nTag == kTagEncrypted) {
-        m_encrypted = CRCPtr<CByteArray>(new CByteArray(value));
-    } else {
-        m_texts[static_cast<size_t>(slot)] =
-            CRCPtr<CString>(new CString(value.begin(), value.end()));
-    }
+    Store(static_cast<size_t>(slot), value);
     return true;
 }
 
 size_t CKeyRecord::ReadItem(CInBinaryString& reader) {
     const BYTE tag = reader.ReadByte();
-    CByteArray value;
-    reader.ReadBytes(value, kItemLengthMode);
-    if (!SetField(tag, value)) throw CPassThruParseError();
+    // The value is built straight from the frame's bytes.
+    const std::span<const BYTE> value = reader.ReadField(kItemLengthMode);
+    const int slot = SlotOf(tag);
+    if (slot < 0) throw CPassThruParseError();
+    Store(static_cast<size_t>(slot), value);
     return 1 + PrefixWidth(kItemLengthMode) + value.size();
+}
+
+void CKeyRecord::Store(size_t nSlot, std::span<const BYTE> value) {
+    // A new block with the value inside it. The swap puts it in the slot and hands the old
+    // block to `fresh`, which releases it on leaving: no count changes but that release.
+    if (kMemberOrder[nSlot] == kTagEncrypted) {
+        CRCPtr<CByteArray> fresh(std::in_place, value.begin(), value.end());
+        m_encrypted.Swap(fresh);
+    } else {
+        CRCPtr<CString> fresh(std::in_place, reinterpret_cast<const char*>(value.data()),
+                              value.size());
+        m_texts[nSlot].Swap(fresh);
+    }
 }
 
 bool CKeyRecord::IsPresent(size_t nSlot) const {

@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <span>
 
 #include "objcomm/export.h"
 #include "objcomm/in_binary_string.h"
@@ -34,4 +35,6 @@ private:
     CRCPtr<CByteArray> m_encrypted;
 
     bool IsPresent(size_t nSlot) const;
+    // Puts a new value, built from the bytes, in the slot; the old one is released.
+    void Store(size_t nSlot, std::span<const BYTE> value);
 };

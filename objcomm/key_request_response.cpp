@@ -9,15 +9,16 @@
 CRspKeyRequest::CRspKeyRequest(CInBinaryString& payload, DWORD dwContext)
     : CServerResponse(kCommand, dwContext) {
     while (!payload.IsExhausted()) {
-        CRCPtr<CKeyField> field(new CKeyField);
-        field->m_nTag = payload.ReadByte();
-        if (field->m_nTag == kTagEncrypted) {
-            field->m_bText = 0;
-            payload.ReadBytes(field->m_arrBytes, kCountWord);
+        // The field is built in its block, in its place in the array; should its value be
+        // cut short, the half-read field goes with the array as the response unwinds.
+        CKeyField& field = *m_arrFields.emplace_back(std::in_place);
+        field.m_nTag = payload.ReadByte();
+        if (field.m_nTag == kTagEncrypted) {
+            field.m_bText = 0;
+            payload.ReadBytes(field.m_arrBytes, kCountWord);
         } else {
-            field->m_strText = payload.ReadString(kCountWord);
+            field.m_strText = payload.ReadString(kCountWord);
         }
-        m_arrFields.push_back(field);
     }
 }
 

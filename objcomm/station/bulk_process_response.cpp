@@ -59,7 +59,7 @@ CStringArray& CBulkProcessCommand::Describe() {
 CRspBulkProcess::CRspBulkProcess(CInBinaryString& payload, DWORD dwContext)
     : CPassThroughResponse(kSubCommand, dwContext) {
     ReadCommands(payload, IsExtended() ? kSmallestExtendedRecord : kSmallestRecord, m_arrCommands,
-                 [&] { return new CBulkProcessCommand(payload, m_dwContext); });
+                 payload, m_dwContext);
 }
 
 CStringArray& CRspBulkProcess::Describe() {

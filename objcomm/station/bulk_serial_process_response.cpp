@@ -47,8 +47,7 @@ CStringArray& CBulkSerialProcessCommand::Describe() {
 
 CRspBulkSerialProcess::CRspBulkSerialProcess(CInBinaryString& payload, DWORD dwContext)
     : CSerialMemoryResponse(kSubCommand, "Bulk Serial Process Command", payload, dwContext) {
-    ReadCommands(payload, kSmallestRecord, m_arrCommands,
-                 [&] { return new CBulkSerialProcessCommand(m_nChipType, payload, m_dwContext); });
+    ReadCommands(payload, kSmallestRecord, m_arrCommands, m_nChipType, payload, m_dwContext);
 }
 
 void CRspBulkSerialProcess::DescribeOperations(CStringArray& list) {

@@ -2,6 +2,7 @@
 // The counted command lists of the bulk responses. The array shares each command through
 // CRCPtr, so copies of an element never copy a command; the last holder frees it.
 #include <algorithm>
+#include <utility>
 
 #include "objcomm/describe.h"
 #include "objcomm/in_binary_string.h"
@@ -9,16 +10,17 @@
 #include "objcomm/rc_ptr.h"
 #include "platform/format.h"
 
-// Reads the two-byte count, then that many commands, each one from make(). A record takes
-// at least nSmallestRecord bytes; the count is only the sender's claim, so the array is never
-// sized past what the bytes left could hold. When a command fails to read, the ones already
-// added go with the array as the response unwinds.
-template <typename TCommand, typename MakeCommand>
+// Reads the two-byte count, then that many commands, each a TCommand(args...) made in its
+// holder's block, in its place in the array. A record takes at least nSmallestRecord bytes;
+// the count is only the sender's claim, so the array is never sized past what the bytes left
+// could hold. When a command fails to read, the ones already added go with the array as the
+// response unwinds.
+template <typename TCommand, typename... Args>
 void ReadCommands(CInBinaryString& in, size_t nSmallestRecord, CArray<CRCPtr<TCommand>>& commands,
-                  MakeCommand make) {
+                  Args&... args) {
     const WORD nCount = in.ReadWord();
     commands.reserve(std::min<size_t>(nCount, in.GetRemaining() / nSmallestRecord));
-    for (WORD i = 0; i < nCount; ++i) commands.emplace_back(make());
+    for (WORD i = 0; i < nCount; ++i) commands.emplace_back(std::in_place, args...);
 }
 
 // The count, always two bytes, then each command's record.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <memory>
 
 #include "objcomm/errors.h"
@@ -63,7 +65,8 @@ protected:
 struct FrameCase {
     const char* pszName;
     CByteArray frame;
-    bool bDrip;
+    // How many of the bytes arrive at once; the rest follow one at a time.
+    size_t nAtOnce;
     int nCommand;
     int nSubCommand;
     bool bHeader;
@@ -76,7 +79,10 @@ class FrameShapeTest : public ConnectionTest, public testing::WithParamInterface
 TEST_P(FrameShapeTest, ReadsExactlyOneFrameAndKeepsWhatFollows) {
     const FrameCase& c = GetParam();
     const CByteArray bytes = Joined(c.frame, kShortHealthAnswer);
-    peer->Play({ReadRequest(), c.bDrip ? Drip(bytes, 1ms) : Write(bytes), AwaitClose()});
+    const size_t nAtOnce = std::min(c.nAtOnce, bytes.size());
+    const auto split = bytes.begin() + static_cast<std::ptrdiff_t>(nAtOnce);
+    peer->Play({ReadRequest(), Write(CByteArray(bytes.begin(), split)),
+                Drip(CByteArray(split, bytes.end()), 10ms), AwaitClose()});
     ConnectAndAsk();
 
     const auto first = Receive();
@@ -94,9 +100,12 @@ TEST_P(FrameShapeTest, ReadsExactlyOneFrameAndKeepsWhatFollows) {
 INSTANTIATE_TEST_SUITE_P(
     Frames, FrameShapeTest,
     testing::Values(
-        FrameCase{"LongForm", LongFrame(0xFF, {0x93}), false, 0xFF, -1, true},
-        FrameCase{"LongFormWith32BitLength", LongFrame32(0xFF, {0x93}), false, 0xFF, -1, true},
-        FrameCase{"OneByteAtATime", LongFrame(0x06, Hex("53 54 41 31")), true, 6, -1, true}),
+        FrameCase{"LongForm", LongFrame(0xFF, {0x93}), SIZE_MAX, 0xFF, -1, true},
+        FrameCase{"LongFormWith32BitLength", LongFrame32(0xFF, {0x93}), SIZE_MAX, 0xFF, -1, true},
+        FrameCase{"OneByteAtATime", LongFrame(0x06, Hex("53 54 41 31")), 0, 6, -1, true},
+        // The second frame starts in the buffer behind the first and is completed later.
+        FrameCase{"NextFrameCompletedLater", LongFrame(0xFF, {0x93}),
+                  LongFrame(0xFF, {0x93}).size() + 2, 0xFF, -1, true}),
     CCaseName());
 
 // --- how one exchange ends ---
@@ -247,7 +256,10 @@ TEST_F(ConnectionTest, BodyOfExactlyTheLimitIsRead) {
 // --- connecting and sending ---
 
 // The listener never accepts: any connection that reached it would wait in its queue.
-TEST_F(ConnectionTest, FailedConnectLeavesTheConnectionUnusable) {
+TEST_F(ConnectionTest, ConnectionNeverConnectedOrFailedToIsUnusable) {
+    EXPECT_FALSE(connection->IsConnected());
+    CMsgHealthCheck unsent(true, 0);
+    EXPECT_FALSE(connection->Send(unsent, "ID", FALSE));
     // Bound but not listening: connecting to it is refused at once.
     UINT nRefusingPort = 0;
     const SOCKET hBound = BindLoopback(nRefusingPort);

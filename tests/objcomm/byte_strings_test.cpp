@@ -38,6 +38,38 @@ TEST(InBinaryString, ReadPastTheEndThrowsAtTheEndAndKeepsWhatWasRead) {
     EXPECT_EQ(HexOf(out), "4142");
 }
 
+// ReadField hands out what ReadString and ReadBytes copy: the same field, the same end.
+struct ReadCase {
+    const char* pszBytes;
+    int nMode;
+    const char* pszValue;
+    int nEndPos;
+};
+
+class ReadFieldTest : public testing::TestWithParam<ReadCase> {};
+
+TEST_P(ReadFieldTest, StringBytesAndSpanReadTheSameField) {
+    const ReadCase& c = GetParam();
+    CInBinaryString forText(Hex(c.pszBytes)), forBytes(Hex(c.pszBytes)), forSpan(Hex(c.pszBytes));
+    const CString text = forText.ReadString(c.nMode);
+    CByteArray bytes{0xEE};
+    forBytes.ReadBytes(bytes, c.nMode);
+    const std::span<const BYTE> field = forSpan.ReadField(c.nMode);
+    EXPECT_EQ(HexOf(CByteArray(text.begin(), text.end())), c.pszValue);
+    EXPECT_EQ(HexOf(bytes), c.pszValue);
+    EXPECT_EQ(HexOf(CByteArray(field.begin(), field.end())), c.pszValue);
+    EXPECT_EQ(forText.m_nPos, c.nEndPos);
+    EXPECT_EQ(forBytes.m_nPos, c.nEndPos);
+    EXPECT_EQ(forSpan.m_nPos, c.nEndPos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, ReadFieldTest,
+                         testing::Values(ReadCase{"03 41 42 43", kCountByte, "414243", 4},
+                                         ReadCase{"00 00", kCountWord, "", 2},
+                                         ReadCase{"00 00 00 01 7F", kCountDWord, "7F", 5},
+                                         ReadCase{"41 42 43 44 45 46", 5, "4142434445", 5},
+                                         ReadCase{"41", 0, "", 0}, ReadCase{"41", -3, "", 0}));
+
 TEST(InBinaryString, HugeLengthClaimFailsWithoutAllocatingIt) {
     CInBinaryString in(Hex("FF FF FF FF 01 02"));
     CByteArray out;
