@@ -8,6 +8,7 @@
 
 #include "objcomm/errors.h"
 #include "objcomm/frame_reader.h"
+#include "objcomm/tap_registry.h"
 
 namespace {
 
@@ -38,28 +39,30 @@ CObjCommConnection::CObjCommConnection(SOCKET hConnected)
 
 CObjCommConnection::~CObjCommConnection() {
     CloseSocket();
+    AttachTap(this, nullptr);
 }
 
 void CObjCommConnection::SetTap(CConnectionTap* pTap) {
-    m_pTap = pTap;
+    AttachTap(this, pTap);
     ReportOpened(false);
 }
 
 void CObjCommConnection::ReportOpened(bool bActive) {
-    if (!m_pTap || !m_bConnected) return;
+    CConnectionTap* pTap = FindTap(this);
+    if (!pTap || !m_bConnected) return;
     sockaddr_in local{}, peer{};
     socklen_t nLocal = sizeof local, nPeer = sizeof peer;
     if (getsockname(m_hSocket, reinterpret_cast<sockaddr*>(&local), &nLocal) != 0 ||
         getpeername(m_hSocket, reinterpret_cast<sockaddr*>(&peer), &nPeer) != 0) {
         return;
     }
-    m_pTap->Opened(local, peer, bActive);
+    pTap->Opened(local, peer, bActive);
 }
 
 void CObjCommConnection::CloseSocket() {
     if (!m_bConnected) return;
     closesocket(m_hSocket);
-    if (m_pTap) m_pTap->Closed(m_bPeerClosed);
+    if (CConnectionTap* pTap = FindTap(this)) pTap->Closed(m_bPeerClosed);
 }
 
 void CObjCommConnection::SetTimeouts(std::chrono::milliseconds connect,
@@ -112,7 +115,9 @@ BOOL CObjCommConnection::SendBuffer(const CByteArray& bytes) {
         const long nCount = SendNoSignal(m_hSocket, bytes.data() + nSent, bytes.size() - nSent);
         if (nCount < 0 && errno == EINTR) continue;
         if (nCount <= 0) return FALSE;
-        if (m_pTap) m_pTap->Passed(true, bytes.data() + nSent, static_cast<size_t>(nCount));
+        if (CConnectionTap* pTap = FindTap(this)) {
+            pTap->Passed(true, bytes.data() + nSent, static_cast<size_t>(nCount));
+        }
         nSent += static_cast<size_t>(nCount);
     }
     return TRUE;
@@ -183,8 +188,8 @@ void CObjCommConnection::FillBuffer() {
         const long nCount =
             recv(m_hSocket, m_arrBuffer.data() + m_nFilled, m_arrBuffer.size() - m_nFilled, 0);
         if (nCount > 0) {
-            if (m_pTap) {
-                m_pTap->Passed(false, m_arrBuffer.data() + m_nFilled, static_cast<size_t>(nCount));
+            if (CConnectionTap* pTap = FindTap(this)) {
+                pTap->Passed(false, m_arrBuffer.data() + m_nFilled, static_cast<size_t>(nCount));
             }
             m_nFilled += static_cast<size_t>(nCount);
             return;

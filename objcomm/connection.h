@@ -94,10 +94,10 @@ private:
     // What the socket holds as its recv time-out, so that it is set only when it changes.
     std::chrono::milliseconds m_socketRecvTimeout = kNoTimeout;
     bool m_bTimedOut = false;
-    size_t m_nRecvCalls = 0;
-    // A recv found the end of the peer's stream.
+    // A recv found the end of the peer's stream. Kept beside the flag above, in what was
+    // padding: the class keeps the layout programs built against libobjcomm.so.2 allocate.
     bool m_bPeerClosed = false;
-    CConnectionTap* m_pTap = nullptr;
+    size_t m_nRecvCalls = 0;
 
     // Received bytes: the frame being read starts at m_nFrameStart, and up to m_nFilled is
     // what arrived. The array grows only when full of arrived bytes.

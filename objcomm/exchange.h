@@ -28,8 +28,6 @@ struct OBJCOMM_API CExchangeOptions {
     std::chrono::milliseconds connectTimeout = CObjCommConnection::kDefaultConnectTimeout;
     // How long to wait for the whole response.
     std::chrono::milliseconds receiveTimeout = CObjCommConnection::kDefaultReceiveTimeout;
-    // Sees the connection's traffic when not null (CObjCommConnection::SetTap).
-    CConnectionTap* pTap = nullptr;
 };
 
 // What ExchangeOnce brings back.
@@ -47,3 +45,6 @@ struct OBJCOMM_API CExchangeResult {
 // closed before this returns, whatever happened.
 OBJCOMM_API CExchangeResult ExchangeOnce(const CString& strIp, UINT nPort, CObjCommMessage& request,
                                          const CExchangeOptions& options);
+// The same, the connection's traffic shown to pTap (CObjCommConnection::SetTap).
+OBJCOMM_API CExchangeResult ExchangeOnce(const CString& strIp, UINT nPort, CObjCommMessage& request,
+                                         const CExchangeOptions& options, CConnectionTap* pTap);

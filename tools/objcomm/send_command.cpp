@@ -66,9 +66,8 @@ int Exchange(const CSendOptions& options, CCommandLineRequest& request, CConnect
     exchange.dwContext = kReceiveContext;
     exchange.connectTimeout = options.connectTimeout;
     exchange.receiveTimeout = options.receiveTimeout;
-    exchange.pTap = pTap;
     CExchangeResult result =
-        ExchangeOnce(options.to.strIp, options.to.nPort, *request.message, exchange);
+        ExchangeOnce(options.to.strIp, options.to.nPort, *request.message, exchange, pTap);
     switch (result.eOutcome) {
         case EExchangeOutcome::kCannotConnect:
             err << "objcomm send: cannot connect to " << strServer << "\n";
