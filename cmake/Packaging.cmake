@@ -4,6 +4,7 @@
 #   libobjcomm2        (lib)     the shared library libobjcomm.so.2
 #   libobjcomm-dev     (dev)     its headers, CMake package, pkg-config file and the
 #                                libobjcomm.so link (cmake/ObjCommSdk.cmake)
+#   objcomm-wireshark  (wireshark) the Wireshark plugin, when it is built (wireshark/)
 # With -DOBJCOMM_SHARED=OFF the programs carry the library, and configure-station is the one
 # package. The libraries the programs need are found by dpkg-shlibdeps; what is loaded at
 # run time without being linked, or run by the maintainer scripts, is named here.
@@ -56,10 +57,14 @@ if(NOT OBJCOMM_SHARED)
 endif()
 
 set(CPACK_COMPONENTS_ALL station lib dev)
-# configure-station and libobjcomm-dev need the libobjcomm2 of their own build.
+if(TARGET objcomm_wireshark)
+  list(APPEND CPACK_COMPONENTS_ALL wireshark)
+endif()
+# configure-station, libobjcomm-dev and the plugin need the libobjcomm2 of their own build.
 set(CPACK_DEBIAN_ENABLE_COMPONENT_DEPENDS ON)
 set(CPACK_COMPONENT_STATION_DEPENDS lib)
 set(CPACK_COMPONENT_DEV_DEPENDS lib)
+set(CPACK_COMPONENT_WIRESHARK_DEPENDS lib)
 # dpkg-shlibdeps finds libobjcomm.so.2 in the build tree; the dependency on its package is
 # the one above.
 get_target_property(objcomm_binary_dir objcomm BINARY_DIR)
@@ -84,8 +89,15 @@ set(CPACK_DEBIAN_DEV_PACKAGE_SECTION libdevel)
 debian_description(DEV "Object Communicator protocol library - development files"
   ${debian_dir}/libobjcomm-dev.description)
 
+set(CPACK_DEBIAN_WIRESHARK_PACKAGE_NAME objcomm-wireshark)
+set(CPACK_DEBIAN_WIRESHARK_PACKAGE_SECTION net)
+# Wireshark loads the plugin; tshark or wireshark itself is the user's choice.
+set(CPACK_DEBIAN_WIRESHARK_PACKAGE_ENHANCES "wireshark, tshark")
+debian_description(WIRESHARK "Object Communicator dissector for Wireshark"
+  ${debian_dir}/objcomm-wireshark.description)
+
 # Every package carries the copyright and the changelog.
-foreach(component lib dev)
+foreach(component lib dev wireshark)
   string(TOUPPER ${component} upper)
   install(FILES ${debian_dir}/copyright ${changelog_gz}
     DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_DEBIAN_${upper}_PACKAGE_NAME}

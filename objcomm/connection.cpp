@@ -8,6 +8,7 @@
 
 #include "objcomm/errors.h"
 #include "objcomm/frame_reader.h"
+#include "objcomm/tap_registry.h"
 
 namespace {
 
@@ -37,7 +38,31 @@ CObjCommConnection::CObjCommConnection(SOCKET hConnected)
     : m_bConnected(TRUE), m_hSocket(hConnected) {}
 
 CObjCommConnection::~CObjCommConnection() {
-    if (m_bConnected) closesocket(m_hSocket);
+    CloseSocket();
+    AttachTap(this, nullptr);
+}
+
+void CObjCommConnection::SetTap(CConnectionTap* pTap) {
+    AttachTap(this, pTap);
+    ReportOpened(false);
+}
+
+void CObjCommConnection::ReportOpened(bool bActive) {
+    CConnectionTap* pTap = FindTap(this);
+    if (!pTap || !m_bConnected) return;
+    sockaddr_in local{}, peer{};
+    socklen_t nLocal = sizeof local, nPeer = sizeof peer;
+    if (getsockname(m_hSocket, reinterpret_cast<sockaddr*>(&local), &nLocal) != 0 ||
+        getpeername(m_hSocket, reinterpret_cast<sockaddr*>(&peer), &nPeer) != 0) {
+        return;
+    }
+    pTap->Opened(local, peer, bActive);
+}
+
+void CObjCommConnection::CloseSocket() {
+    if (!m_bConnected) return;
+    closesocket(m_hSocket);
+    if (CConnectionTap* pTap = FindTap(this)) pTap->Closed(m_bPeerClosed);
 }
 
 void CObjCommConnection::SetTimeouts(std::chrono::milliseconds connect,
@@ -47,8 +72,9 @@ void CObjCommConnection::SetTimeouts(std::chrono::milliseconds connect,
 }
 
 BOOL CObjCommConnection::Connect(const CString& strIp, UINT nPort) {
-    if (m_bConnected) closesocket(m_hSocket);
+    CloseSocket();
     m_bConnected = FALSE;
+    m_bPeerClosed = false;
     m_socketRecvTimeout = kNoTimeout;
     DropBuffered();
     const SocketClock::time_point deadline = SocketDeadline(m_connectTimeout);
@@ -72,6 +98,7 @@ BOOL CObjCommConnection::Connect(const CString& strIp, UINT nPort) {
         return FALSE;
     }
     m_bConnected = TRUE;
+    ReportOpened(true);
     return TRUE;
 }
 
@@ -88,6 +115,9 @@ BOOL CObjCommConnection::SendBuffer(const CByteArray& bytes) {
         const long nCount = SendNoSignal(m_hSocket, bytes.data() + nSent, bytes.size() - nSent);
         if (nCount < 0 && errno == EINTR) continue;
         if (nCount <= 0) return FALSE;
+        if (CConnectionTap* pTap = FindTap(this)) {
+            pTap->Passed(true, bytes.data() + nSent, static_cast<size_t>(nCount));
+        }
         nSent += static_cast<size_t>(nCount);
     }
     return TRUE;
@@ -158,11 +188,15 @@ void CObjCommConnection::FillBuffer() {
         const long nCount =
             recv(m_hSocket, m_arrBuffer.data() + m_nFilled, m_arrBuffer.size() - m_nFilled, 0);
         if (nCount > 0) {
+            if (CConnectionTap* pTap = FindTap(this)) {
+                pTap->Passed(false, m_arrBuffer.data() + m_nFilled, static_cast<size_t>(nCount));
+            }
             m_nFilled += static_cast<size_t>(nCount);
             return;
         }
         if (nCount < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) break;
         if (nCount < 0 && errno == EINTR) continue;
+        m_bPeerClosed = m_bPeerClosed || nCount == 0;
         // A read error ends the exchange the way an orderly close does.
         throw CSocketClosed();
     }
@@ -187,7 +221,7 @@ bool CObjCommConnection::ArmReceiveTimeout() {
 }
 
 void CObjCommConnection::Abandon() {
-    closesocket(m_hSocket);
+    CloseSocket();
     m_hSocket = INVALID_SOCKET;
     m_bConnected = FALSE;
     // The tag belongs to an exchange that cannot go on.

@@ -1,6 +1,7 @@
 #pragma once
 #include <chrono>
 
+#include "objcomm/connection_tap.h"
 #include "objcomm/export.h"
 #include "objcomm/message.h"
 #include "objcomm/response.h"
@@ -60,6 +61,10 @@ public:
     // call. FALSE when the peer closed first or the time ran out.
     BOOL ReceivePacket(CByteArray& packet);
 
+    // Shows the traffic from now on to pTap (null: to nobody), which must outlive the
+    // connection or be replaced first. An open connection is reported open at once.
+    void SetTap(CConnectionTap* pTap);
+
 private:
     // The bytes of the frame being received, as the frame reader asks for them.
     friend struct CReceivedFrame;
@@ -73,6 +78,10 @@ private:
     // Closes the socket and forgets the tag and every buffered byte.
     void Abandon();
     void DropBuffered();
+    // Closes the socket of an open connection, telling the tap.
+    void CloseSocket();
+    // Tells the tap that the connection is open.
+    void ReportOpened(bool bActive);
 
     BOOL m_bConnected = FALSE;
     SOCKET m_hSocket = INVALID_SOCKET;
@@ -85,6 +94,9 @@ private:
     // What the socket holds as its recv time-out, so that it is set only when it changes.
     std::chrono::milliseconds m_socketRecvTimeout = kNoTimeout;
     bool m_bTimedOut = false;
+    // A recv found the end of the peer's stream. Kept beside the flag above, in what was
+    // padding: the class keeps the layout programs built against libobjcomm.so.2 allocate.
+    bool m_bPeerClosed = false;
     size_t m_nRecvCalls = 0;
 
     // Received bytes: the frame being read starts at m_nFrameStart, and up to m_nFilled is

@@ -4,9 +4,15 @@
 
 CExchangeResult ExchangeOnce(const CString& strIp, UINT nPort, CObjCommMessage& request,
                              const CExchangeOptions& options) {
+    return ExchangeOnce(strIp, nPort, request, options, nullptr);
+}
+
+CExchangeResult ExchangeOnce(const CString& strIp, UINT nPort, CObjCommMessage& request,
+                             const CExchangeOptions& options, CConnectionTap* pTap) {
     CExchangeResult result;
     CObjCommConnection connection;
     connection.SetTimeouts(options.connectTimeout, options.receiveTimeout);
+    if (pTap) connection.SetTap(pTap);
     if (!connection.Connect(strIp, nPort)) return result;
     if (!connection.Send(request, options.strIdentifier, options.bLongLength)) {
         result.eOutcome = EExchangeOutcome::kSendFailed;

@@ -45,3 +45,6 @@ struct OBJCOMM_API CExchangeResult {
 // closed before this returns, whatever happened.
 OBJCOMM_API CExchangeResult ExchangeOnce(const CString& strIp, UINT nPort, CObjCommMessage& request,
                                          const CExchangeOptions& options);
+// The same, the connection's traffic shown to pTap (CObjCommConnection::SetTap).
+OBJCOMM_API CExchangeResult ExchangeOnce(const CString& strIp, UINT nPort, CObjCommMessage& request,
+                                         const CExchangeOptions& options, CConnectionTap* pTap);

@@ -1,7 +1,7 @@
 #include "tools/objcomm/request_log.h"
 
+#include "objcomm/frame_decoder.h"
 #include "objcomm/hex.h"
-#include "tools/objcomm/frame_decoder.h"
 #include "tools/objcomm/json.h"
 #include "tools/objcomm/text_escape.h"
 

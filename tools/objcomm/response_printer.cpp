@@ -1,7 +1,6 @@
 #include "tools/objcomm/response_printer.h"
 
-#include <algorithm>
-
+#include "objcomm/describe_entries.h"
 #include "objcomm/hex.h"
 #include "tools/objcomm/json.h"
 #include "tools/objcomm/text_escape.h"
@@ -36,18 +35,12 @@ void PrintText(std::ostream& out, const CDecodedFrame& decoded) {
     out << " form=" << (response.HasHeader() ? "long" : "short") << " tag=" << decoded.dwTag
         << "\n";
 
+    // GetLoneEntries names places in the list Describe built last: Describe comes first.
     const CStringArray& list = response.Describe();
-    const CArray<int> lone = response.GetLoneEntries();
-    for (size_t i = 0; i < list.size();) {
-        const bool bAlone = i + 1 == list.size() ||
-                            std::find(lone.begin(), lone.end(), static_cast<int>(i)) != lone.end();
-        if (bAlone) {
-            out << EscapeText(list[i]) << "\n";
-            i += 1;
-        } else {
-            out << EscapeText(list[i]) << ": " << EscapeText(list[i + 1]) << "\n";
-            i += 2;
-        }
+    for (const CDescribeEntry& entry : DescribeEntries(list, response.GetLoneEntries())) {
+        out << EscapeText(entry.strLabel);
+        if (!entry.bAlone) out << ": " << EscapeText(entry.strValue);
+        out << "\n";
     }
     const CString data = ToHex(response.GetData().GetBytes());
     out << "data:" << (data.empty() ? "" : " ") << data << "\n";

@@ -1,7 +1,7 @@
 #pragma once
 #include <ostream>
 
-#include "tools/objcomm/frame_decoder.h"
+#include "objcomm/frame_decoder.h"
 
 // Prints one decoded frame: as text (a header line, the describe list, the re-encoded
 // payload) or as one JSON object on one line.

@@ -36,18 +36,19 @@ objcomm frame register --name NAME [--old OLD] [--module HEX]... [--id TEXT]
     tag 0, module list 01, old name empty. Exit status: 0 printed, 1 the output could not
     be written, 2 usage.
 
-objcomm send [--to ADDR:PORT] [--timeout SECONDS] [--json] health [--short]
-objcomm send [--to ADDR:PORT] [--timeout SECONDS] [--json] register --name NAME [--old OLD]
-             [--module HEX]...
+objcomm send [--to ADDR:PORT] [--timeout SECONDS] [--json] [--pcap FILE] health [--short]
+objcomm send [--to ADDR:PORT] [--timeout SECONDS] [--json] [--pcap FILE] register
+             --name NAME [--old OLD] [--module HEX]...
     Sends one request to an Object Communicator and prints the response as decode does.
     Defaults: --to 127.0.0.1:1500, identifier 0123456789ABCDEF; --timeout (fractions
     allowed) bounds the connect and the wait for the response, by default 5 s and 15 s.
+    --pcap FILE records the exchange as a pcap capture (Ethernet, IPv4, TCP).
     Exit status: 0 a response arrived and decoded (whatever its command), 1 a malformed
     response, 2 usage, 3 cannot connect, 4 no response (closed or timed out), 5 the
-    output could not be written.
+    output or the capture could not be written.
 
 objcomm serve [--listen ADDR:PORT] [--reply MODE] [--fault FAULT] [--count N]
-              [--idle-timeout SECONDS] [--max-connections N] [--json]
+              [--idle-timeout SECONDS] [--max-connections N] [--json] [--pcap FILE]
     A simulated Object Communicator. Prints "listening on ADDR:PORT" first (port 0 lets
     the system pick, default 127.0.0.1:1500), then one line per request once it is
     answered (one JSON object with --json). Texts are escaped as decode's are; an unknown
@@ -68,10 +69,11 @@ objcomm serve [--listen ADDR:PORT] [--reply MODE] [--fault FAULT] [--count N]
                whole within this time (fractions allowed; default 30)
     --max-connections N  serve at most N connections at a time (default 64, up to 500);
                a further one is closed at once
+    --pcap FILE  record every connection as send --pcap does
     A frame that declares a body over 16 MiB closes its connection. When a log line
     cannot be written (closed pipe, full disk), serve says so once on standard error and
     serves on without the log. Exit status: 0 stopped or count reached, 1 cannot listen
-    or a log line could not be written, 2 usage.
+    or a log line or the capture could not be written, 2 usage.
 )";
 
 }  // namespace

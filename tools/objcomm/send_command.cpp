@@ -5,6 +5,7 @@
 #include "tools/objcomm/address_argument.h"
 #include "tools/objcomm/commands.h"
 #include "tools/objcomm/option_values.h"
+#include "tools/objcomm/pcap_tap.h"
 #include "tools/objcomm/request_options.h"
 #include "tools/objcomm/response_printer.h"
 #include "tools/objcomm/stream_check.h"
@@ -26,6 +27,7 @@ struct CSendOptions {
     std::chrono::milliseconds connectTimeout = CObjCommConnection::kDefaultConnectTimeout;
     std::chrono::milliseconds receiveTimeout = CObjCommConnection::kDefaultReceiveTimeout;
     bool bJson = false;
+    std::string strPcap;  // where the exchange is recorded; empty: nowhere
 };
 
 // Reads the options before the request word; i is left on that word.
@@ -39,6 +41,8 @@ CSendOptions ParseSendOptions(const std::vector<std::string>& args, size_t& i) {
                 ParseSecondsArgument("--timeout", OptionValue(args, i), kMaxTimeoutSeconds);
         } else if (args[i] == "--json") {
             options.bJson = true;
+        } else if (args[i] == "--pcap") {
+            options.strPcap = OptionValue(args, i);
         } else {
             throw CUsageError("unknown option '" + args[i] + "' for send");
         }
@@ -46,12 +50,15 @@ CSendOptions ParseSendOptions(const std::vector<std::string>& args, size_t& i) {
     return options;
 }
 
-}  // namespace
+// Reports on err why the capture could not be written.
+int CaptureFailed(const std::string& strPath, const std::string& strReason, std::ostream& err) {
+    err << "objcomm send: cannot write the capture " << strPath << ": " << strReason << "\n";
+    return kOutputFailed;
+}
 
-int RunSend(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    size_t i = 0;
-    const CSendOptions options = ParseSendOptions(args, i);
-    CCommandLineRequest request = ParseRequest(args, i, false);
+// Sends the request and prints the answer; the tap, when not null, sees the traffic.
+int Exchange(const CSendOptions& options, CCommandLineRequest& request, CConnectionTap* pTap,
+             std::ostream& out, std::ostream& err) {
     const std::string strServer = options.to.ToText();
 
     StartSockets();
@@ -60,7 +67,7 @@ int RunSend(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     exchange.connectTimeout = options.connectTimeout;
     exchange.receiveTimeout = options.receiveTimeout;
     CExchangeResult result =
-        ExchangeOnce(options.to.strIp, options.to.nPort, *request.message, exchange);
+        ExchangeOnce(options.to.strIp, options.to.nPort, *request.message, exchange, pTap);
     switch (result.eOutcome) {
         case EExchangeOutcome::kCannotConnect:
             err << "objcomm send: cannot connect to " << strServer << "\n";
@@ -92,4 +99,22 @@ int RunSend(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         return kMalformedAnswer;
     }
     return kAnswered;
+}
+
+}  // namespace
+
+int RunSend(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    size_t i = 0;
+    const CSendOptions options = ParseSendOptions(args, i);
+    CCommandLineRequest request = ParseRequest(args, i, false);
+    if (options.strPcap.empty()) return Exchange(options, request, nullptr, out, err);
+    CPcapWriter writer;
+    std::string strError;
+    if (!writer.Open(options.strPcap, &strError)) {
+        return CaptureFailed(options.strPcap, strError, err);
+    }
+    CPcapTap tap(writer);
+    const int nStatus = Exchange(options, request, &tap, out, err);
+    if (!writer.Close(&strError)) return CaptureFailed(options.strPcap, strError, err);
+    return nStatus;
 }

@@ -10,6 +10,7 @@
 #include "tools/objcomm/commands.h"
 #include "tools/objcomm/connection_threads.h"
 #include "tools/objcomm/option_values.h"
+#include "tools/objcomm/pcap_tap.h"
 #include "tools/objcomm/simulated_server.h"
 #include "tools/objcomm/stop_signals.h"
 #include "tools/objcomm/usage_error.h"
@@ -31,6 +32,7 @@ struct CServeOptions {
     std::chrono::milliseconds idleTimeout{30000};
     unsigned long nMaxConnections = 64;
     bool bJson = false;
+    std::string strPcap;  // where every connection is recorded; empty: nowhere
 };
 
 CServeOptions ParseServeOptions(const std::vector<std::string>& args) {
@@ -56,6 +58,8 @@ CServeOptions ParseServeOptions(const std::vector<std::string>& args) {
             }
         } else if (args[i] == "--json") {
             options.bJson = true;
+        } else if (args[i] == "--pcap") {
+            options.strPcap = OptionValue(args, i);
         } else {
             throw CUsageError("unknown option '" + args[i] + "' for serve");
         }
@@ -80,10 +84,13 @@ bool WaitForEvent(SOCKET hListener, bool bAccepting, int hFinished) {
 // Accepts connections and serves each on a thread of its own until the count is reached
 // and its connections have ended, or a stop signal came.
 int ServeConnections(SOCKET hListener, CStopSignals& stop, const CServeOptions& options,
-                     CServeLog& log) {
+                     CServeLog& log, CPcapWriter& capture) {
     const CSimulatedServer server(options.reply, options.eFault, options.bJson, log);
     const auto serveOne = [&](SOCKET hServed) {
+        // Declared first, so that it still records the close when the connection ends.
+        CPcapTap tap(capture);
         CObjCommConnection connection(hServed);
+        if (!options.strPcap.empty()) connection.SetTap(&tap);
         connection.SetTimeouts(CObjCommConnection::kDefaultConnectTimeout, options.idleTimeout);
         server.Serve(connection);
     };
@@ -126,14 +133,27 @@ int RunServe(const std::vector<std::string>& args, std::ostream& out, std::ostre
     }
     // Waits happen in poll; a connection gone before accept must not block it.
     fcntl(hListener, F_SETFL, fcntl(hListener, F_GETFL) | O_NONBLOCK);
+    CPcapWriter capture;
+    std::string strError;
+    if (!options.strPcap.empty() && !capture.Open(options.strPcap, &strError)) {
+        err << "objcomm serve: cannot write the capture " << options.strPcap << ": " << strError
+            << "\n";
+        closesocket(hListener);
+        return kCannotServe;
+    }
     CServeLog log(out, err);
     int nStatus = kServed;
     {
         // Handlers first: a stop asked for as soon as the line is read must end cleanly.
         CStopSignals stop(hListener);
         log.Line("listening on " + options.listen.strIp + ":" + std::to_string(nPort) + "\n");
-        nStatus = ServeConnections(hListener, stop, options, log);
+        nStatus = ServeConnections(hListener, stop, options, log, capture);
     }
     closesocket(hListener);
+    if (!capture.Close(&strError)) {
+        log.Problem("objcomm serve: the capture " + options.strPcap +
+                    " was not written whole: " + strError + "\n");
+        return kLogFailed;
+    }
     return nStatus == kServed && log.Failed() ? kLogFailed : nStatus;
 }

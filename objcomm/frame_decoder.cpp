@@ -1,4 +1,4 @@
-#include "tools/objcomm/frame_decoder.h"
+#include "objcomm/frame_decoder.h"
 
 #include <cxxabi.h>
 
