@@ -97,6 +97,26 @@ TEST_F(RegistryTest, SubKeyNameThatDoesNotFitAsksForTheRoomItNeeds) {
     RegCloseKey(hKey);
 }
 
+// The keys are listed once per enumeration: one that starts again at index 0 sees keys
+// created since the last.
+TEST_F(RegistryTest, EnumerationFromIndexZeroSeesKeysCreatedSince) {
+    HKEY hKey = Create("T");
+    RegCloseKey(Create("T\\A"));
+    char szName[8] = {};
+    DWORD cchName = sizeof szName;
+    EXPECT_EQ(RegEnumKeyExA(hKey, 0, szName, &cchName, nullptr, nullptr, nullptr, nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(Create("T\\B"));
+    for (const DWORD dwIndex : {0u, 1u}) {
+        cchName = sizeof szName;
+        EXPECT_EQ(
+            RegEnumKeyExA(hKey, dwIndex, szName, &cchName, nullptr, nullptr, nullptr, nullptr),
+            ERROR_SUCCESS);
+    }
+    EXPECT_STREQ(szName, "B");
+    RegCloseKey(hKey);
+}
+
 TEST_F(RegistryTest, RefusesBadArgumentsAndStoresNothing) {
     const DWORD dwValue = 7;
     HKEY hKey = Create(kStationKey);
