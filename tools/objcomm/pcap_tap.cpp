@@ -1,6 +1,7 @@
 #include "tools/objcomm/pcap_tap.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <random>
 
 namespace {
@@ -13,6 +14,11 @@ constexpr size_t kMaxSegment = 1460;
 constexpr size_t kIpHeader = 20;
 constexpr size_t kTcpHeader = 20;
 constexpr BYTE kProtocolTcp = 6;
+
+// Byte by byte: GCC 12 at -O3 warns falsely about inserting a short list into a vector.
+void AppendBytes(CByteArray& out, std::initializer_list<BYTE> bytes) {
+    for (const BYTE nByte : bytes) out.push_back(nByte);
+}
 
 void AppendWord(CByteArray& out, WORD w) {
     out.push_back(static_cast<BYTE>(w >> 8));
@@ -28,7 +34,7 @@ void AppendDWord(CByteArray& out, DWORD dw) {
 template <typename T>
 void AppendRaw(CByteArray& out, const T& value) {
     const auto* p = reinterpret_cast<const BYTE*>(&value);
-    out.insert(out.end(), p, p + sizeof value);
+    for (size_t i = 0; i < sizeof value; ++i) out.push_back(p[i]);
 }
 
 // The one's complement sum of IP and TCP, over the bytes from nFrom on, on top of dwSum.
@@ -46,7 +52,7 @@ void PutWord(CByteArray& bytes, size_t nAt, WORD w) {
 }
 
 void AppendLinkAddress(CByteArray& out, BYTE nLinkId) {
-    out.insert(out.end(), {0x02, 0x00, 0x00, 0x00, 0x00, nLinkId});
+    AppendBytes(out, {0x02, 0x00, 0x00, 0x00, 0x00, nLinkId});
 }
 
 }  // namespace
@@ -88,10 +94,10 @@ void CPcapTap::Segment(bool bFromLocal, BYTE nFlags, const BYTE* pBytes, size_t 
     AppendWord(packet, 0x0800);  // IPv4
 
     const size_t nIp = packet.size();
-    packet.insert(packet.end(), {0x45, 0x00});
+    AppendBytes(packet, {0x45, 0x00});
     AppendWord(packet, static_cast<WORD>(kIpHeader + kTcpHeader + nCount));
     AppendDWord(packet, 0x00004000);  // no identification, don't fragment
-    packet.insert(packet.end(), {64, kProtocolTcp, 0x00, 0x00});
+    AppendBytes(packet, {64, kProtocolTcp, 0x00, 0x00});
     AppendRaw(packet, from.address.sin_addr);
     AppendRaw(packet, to.address.sin_addr);
     PutWord(packet, nIp + 10, InternetChecksum(packet, nIp, 0));
@@ -101,7 +107,7 @@ void CPcapTap::Segment(bool bFromLocal, BYTE nFlags, const BYTE* pBytes, size_t 
     AppendRaw(packet, to.address.sin_port);
     AppendDWord(packet, from.dwNextSeq);
     AppendDWord(packet, (nFlags & kAck) ? to.dwNextSeq : 0);
-    packet.insert(packet.end(), {static_cast<BYTE>(kTcpHeader / 4 << 4), nFlags});
+    AppendBytes(packet, {static_cast<BYTE>(kTcpHeader / 4 << 4), nFlags});
     AppendDWord(packet, 0xFFFF0000);  // window, checksum to come
     AppendWord(packet, 0);            // urgent pointer
     packet.insert(packet.end(), pBytes, pBytes + nCount);
